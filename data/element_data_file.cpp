@@ -1,0 +1,90 @@
+#include "data/element_data_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "data/builtin_records.h"
+#include "data/data_error.h"
+
+namespace periodic {
+namespace {
+
+std::string Describe(int code) {
+  return code != 0 ? std::strerror(code) : "unknown error";
+}
+
+}  // namespace
+
+void WriteBuiltinRecords(const std::string& directory) {
+  const std::string path = directory + "/" + kElementsFileName;
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (std::filesystem::exists(status)) {
+    if (std::filesystem::is_directory(status))
+      throw DataError("cannot create file '" + path + "': it is a directory", EISDIR);
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec)
+      throw DataError("cannot read the size of file '" + path + "': " + ec.message(), ec.value());
+    if (size > 0) return;
+  }
+  errno = 0;
+  std::ofstream out(path, std::ios::binary | std::ios::out | std::ios::app);
+  if (!out) {
+    const int code = errno;
+    throw DataError("cannot create file '" + path + "': " + Describe(code), code);
+  }
+  const auto& bytes = BuiltinRecordBytes();
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  out.flush();
+  if (!out) {
+    const int code = errno;
+    throw DataError("cannot write file '" + path + "': " + Describe(code), code);
+  }
+}
+
+void ElementDataFile::Open(const std::string& path) {
+  Close();
+  errno = 0;
+  m_stream.open(path, std::ios::binary | std::ios::in);
+  if (!m_stream.is_open()) {
+    const int code = errno;
+    throw DataError("cannot open file '" + path + "': " + Describe(code), code);
+  }
+  m_path = path;
+}
+
+void ElementDataFile::Close() {
+  if (m_stream.is_open()) m_stream.close();
+  m_stream.clear();
+  m_path.clear();
+}
+
+ElementRecord ElementDataFile::ReadElementRecord(int n) {
+  if (n < 1 || n > kElementCount)
+    throw DataError(
+        "element number " + std::to_string(n) + " is outside 1.." + std::to_string(kElementCount),
+        EINVAL);
+  if (!m_stream.is_open()) throw DataError("the element data file is not open", EBADF);
+
+  m_stream.clear();
+  m_stream.seekg(0, std::ios::end);
+  const std::streamoff length = m_stream.tellg();
+  const std::streamoff offset = static_cast<std::streamoff>(n - 1) * kElementRecordSize;
+  if (length < 0 || offset + static_cast<std::streamoff>(kElementRecordSize) > length)
+    throw DataError("record " + std::to_string(n) + " of file '" + m_path +
+                        "' lies beyond its end (the file has " + std::to_string(length) +
+                        " bytes, the record needs bytes " + std::to_string(offset) + " to " +
+                        std::to_string(offset + kElementRecordSize - 1) + ")",
+                    EIO);
+
+  ElementRecordBytes bytes{};
+  m_stream.seekg(offset);
+  m_stream.read(reinterpret_cast<char*>(bytes.data()), kElementRecordSize);
+  if (m_stream.gcount() != static_cast<std::streamsize>(kElementRecordSize))
+    throw DataError("cannot read record " + std::to_string(n) + " of file '" + m_path + "'", EIO);
+  return DecodeElementRecord(bytes);
+}
+
+}  // namespace periodic

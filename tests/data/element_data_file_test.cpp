@@ -1,0 +1,136 @@
+#include "data/element_data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "data/builtin_records.h"
+#include "data/data_error.h"
+
+namespace periodic {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ElementDataFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() /
+            ("elements-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir);
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+
+  std::string Dir() const { return m_dir.string(); }
+  std::string DataPath() const { return (m_dir / "Elements.dat").string(); }
+
+  static std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  static void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  static std::string BuiltinBytes() {
+    const auto& b = BuiltinRecordBytes();
+    return {b.begin(), b.end()};
+  }
+
+  static std::string ErrorOf(const std::function<void()>& action) {
+    try {
+      action();
+    } catch (const DataError& e) {
+      return e.what();
+    }
+    return "no error";
+  }
+
+  fs::path m_dir;
+};
+
+TEST_F(ElementDataFileTest, CreatesMissingOrEmptyFileWithTheBuiltinBytes) {
+  WriteBuiltinRecords(Dir());
+  EXPECT_EQ(fs::file_size(DataPath()), 19800u);
+  EXPECT_EQ(Contents(DataPath()), BuiltinBytes());
+
+  WriteFile(DataPath(), "");
+  WriteBuiltinRecords(Dir());
+  EXPECT_EQ(Contents(DataPath()), BuiltinBytes());
+}
+
+TEST_F(ElementDataFileTest, LeavesAnyNonEmptyFileUntouched) {
+  for (const std::string& existing : {std::string("x"), std::string(500, '\x7F')}) {
+    WriteFile(DataPath(), existing);
+    WriteBuiltinRecords(Dir());
+    EXPECT_EQ(Contents(DataPath()), existing);
+  }
+}
+
+TEST_F(ElementDataFileTest, DirectoryWithTrailingSeparatorStillWorks) {
+  WriteBuiltinRecords(Dir() + "/");
+  EXPECT_EQ(fs::file_size(DataPath()), 19800u);
+  ElementDataFile file;
+  file.Open(Dir() + "//Elements.dat");
+  EXPECT_EQ(TrimRight(file.ReadElementRecord(1).Symbol), "H");
+}
+
+TEST_F(ElementDataFileTest, CreationFailuresNameTheFile) {
+  EXPECT_EQ(ErrorOf([&] { WriteBuiltinRecords(Dir() + "/missing"); }),
+            "cannot create file '" + Dir() + "/missing/Elements.dat': No such file or directory");
+  fs::create_directory(DataPath());
+  EXPECT_EQ(ErrorOf([&] { WriteBuiltinRecords(Dir()); }),
+            "cannot create file '" + DataPath() + "': it is a directory");
+}
+
+TEST_F(ElementDataFileTest, ReadsTellingRecords) {
+  WriteBuiltinRecords(Dir());
+  ElementDataFile file;
+  file.Open(DataPath());
+  const ElementRecord h = file.ReadElementRecord(1);
+  EXPECT_EQ(h.Number, 1);
+  EXPECT_EQ(h.Symbol, "H   ");
+  EXPECT_EQ(h.Category, 2);
+  EXPECT_EQ(h.Block, "s   ");
+  EXPECT_EQ(TrimRight(h.NameRus), "Водород");
+  const ElementRecord fe = file.ReadElementRecord(26);
+  EXPECT_TRUE(fe.SideSubgroup);
+  EXPECT_EQ(fe.Category, 33);
+  const ElementRecord last = file.ReadElementRecord(110);
+  EXPECT_EQ(last.Symbol, "    ");
+  EXPECT_EQ(TrimRight(last.AtomicMass), "[   ]");
+  // Reading out of order gives the same records.
+  EXPECT_EQ(file.ReadElementRecord(26), fe);
+}
+
+TEST_F(ElementDataFileTest, RefusesBadNumbersShortFilesAndClosedFiles) {
+  WriteFile(DataPath(), BuiltinBytes().substr(0, 180 * 3 + 17));
+  ElementDataFile file;
+  EXPECT_EQ(ErrorOf([&] { file.ReadElementRecord(1); }), "the element data file is not open");
+  file.Open(DataPath());
+  EXPECT_EQ(TrimRight(file.ReadElementRecord(3).Symbol), "Li");
+  EXPECT_EQ(ErrorOf([&] { file.ReadElementRecord(4); }),
+            "record 4 of file '" + DataPath() +
+                "' lies beyond its end (the file has 557 bytes, the record needs bytes 540 to "
+                "719)");
+  EXPECT_EQ(ErrorOf([&] { file.ReadElementRecord(0); }), "element number 0 is outside 1..110");
+  EXPECT_EQ(ErrorOf([&] { file.ReadElementRecord(111); }), "element number 111 is outside 1..110");
+  // A failed read leaves the file usable.
+  EXPECT_EQ(TrimRight(file.ReadElementRecord(2).Symbol), "He");
+  file.Close();
+  EXPECT_FALSE(file.IsOpen());
+  EXPECT_EQ(ErrorOf([&] { file.ReadElementRecord(1); }), "the element data file is not open");
+}
+
+TEST_F(ElementDataFileTest, OpeningAMissingFileIsAClearError) {
+  ElementDataFile file;
+  EXPECT_EQ(ErrorOf([&] { file.Open(DataPath()); }),
+            "cannot open file '" + DataPath() + "': No such file or directory");
+  EXPECT_FALSE(file.IsOpen());
+}
+
+}  // namespace
+}  // namespace periodic
