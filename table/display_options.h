@@ -6,7 +6,7 @@
 namespace periodic {
 
 // The control's display options, shared by every table on a thread. The field order is that of
-// the settings record (see component/settings_record.h), which writes them without the gap
+// the settings record (see component/settings_file.h), which writes them without the gap
 // that alignment puts before ZoomVal.
 struct DisplayOptions {
   bool LongPeriods = false;

@@ -243,8 +243,11 @@ TEST_F(DrawTableTest, SurfaceAndBracketedHydrogenInBothForms) {
     EXPECT_EQ(text->x1, X + 25);
     EXPECT_EQ(text->y1, 610);
     EXPECT_EQ(text->font.size, 15);
-    for (const DrawCommand& c : d.commands())
-      if (c.kind == Kind::Text) EXPECT_EQ(c.font.name, "arial cyr");
+    for (const DrawCommand& c : d.commands()) {
+      if (c.kind == Kind::Text) {
+        EXPECT_EQ(c.font.name, "arial cyr");
+      }
+    }
   }
 }
 

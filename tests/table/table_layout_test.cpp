@@ -92,9 +92,13 @@ TEST(TableLayout, OptionsMoveOnlyTheirCells) {
   const auto oxides = CellsOf(ShortForm(false, true));
   for (int n = 1; n <= 110; ++n) {
     const bool inert = n == 2 || n == 10 || n == 18 || n == 36 || n == 54 || n == 86;
-    if (!inert) EXPECT_EQ(moved.at(n), plain.at(n)) << n;
+    if (!inert) {
+      EXPECT_EQ(moved.at(n), plain.at(n)) << n;
+    }
     const bool innerTransition = (n >= 58 && n <= 71) || (n >= 90 && n <= 103);
-    if (!innerTransition) EXPECT_EQ(oxides.at(n), plain.at(n)) << n;
+    if (!innerTransition) {
+      EXPECT_EQ(oxides.at(n), plain.at(n)) << n;
+    }
   }
   EXPECT_EQ(CellsOf(LongForm(true, true)), CellsOf(LongForm()));
 }
@@ -128,7 +132,7 @@ struct PointCase {
 };
 
 TEST(TableLayout, ElementAtPoint) {
-  const double X = 910, Y = 610;
+  const float X = 910, Y = 610;
   const PointCase cases[] = {
       {"Li centre", ShortForm(), 100, X + 450, Y + 900, 3},
       {"border Li|Be", ShortForm(), 100, X + 900, Y + 900, 0},

@@ -1,0 +1,20 @@
+#include "platform/qt_text_metrics.h"
+
+#include <QFontMetricsF>
+#include <QString>
+
+#include "platform/table_font.h"
+
+namespace periodic {
+
+double QtTextMetrics::textWidth(const FontSpec& font, std::string_view text) const {
+  const QFontMetricsF metrics(TableFont(font));
+  return metrics.horizontalAdvance(
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+double QtTextMetrics::lineHeight(const FontSpec& font) const {
+  return QFontMetricsF(TableFont(font)).lineSpacing();
+}
+
+}  // namespace periodic

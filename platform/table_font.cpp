@@ -1,0 +1,33 @@
+#include "platform/table_font.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace periodic {
+
+namespace {
+constexpr double kTwipsPerPoint = 20.0;
+}  // namespace
+
+QString TableFontFamily(const std::string& name) {
+  QString family = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  if (family.trimmed().compare(QLatin1String("arial cyr"), Qt::CaseInsensitive) == 0) {
+    return QString::fromLatin1(kArialSubstitute);
+  }
+  return family;
+}
+
+QFont TableFont(const FontSpec& spec) {
+  QFont font;
+  font.setFamilies(QStringList{TableFontFamily(spec.name)});
+  // QFont takes whole pixels only; in twips that is a twentieth of a point, finer than any
+  // size the table uses.
+  const int twips = static_cast<int>(std::lround(spec.size * kTwipsPerPoint));
+  font.setPixelSize(twips > 0 ? twips : 1);
+  font.setBold(spec.bold);
+  font.setItalic(false);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+}  // namespace periodic

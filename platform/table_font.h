@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include "table/font_spec.h"
+
+namespace periodic {
+
+// The face that stands in for "arial cyr", which Linux does not have: it has Arial's metrics
+// and carries Cyrillic.
+inline constexpr const char* kArialSubstitute = "Liberation Sans";
+
+// The Qt font for a drawing's font. Its pixel size is given in twips (points x 20), so the
+// font is meant for a painter whose unit is the twip and for metrics taken in twips. Hinting
+// is off so that widths and heights scale linearly with the size.
+QFont TableFont(const FontSpec& spec);
+
+// The face name TableFont asks for: "arial cyr" (any case, blanks around ignored) becomes the
+// substitute, any other name passes through.
+QString TableFontFamily(const std::string& name);
+
+}  // namespace periodic
