@@ -275,8 +275,10 @@ void clsTableColors::LoadData(std::string& Data) {
     if (first == std::string::npos) {
       Data = " ";
     } else {
-      const std::size_t last = Data.find_last_not_of(' ');
-      Data = Data.substr(first, last - first + 1) + ' ';
+      // Trimmed in place: erase the trailing blanks, then the leading ones, then add one.
+      Data.erase(Data.find_last_not_of(' ') + 1);
+      Data.erase(0, first);
+      Data.push_back(' ');
     }
     const std::optional<Values> values = ReadValues(Data, &DecimalValue);
     if (!values) {
