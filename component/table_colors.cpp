@@ -273,7 +273,7 @@ void clsTableColors::LoadData(std::string& Data) {
   try {
     const std::size_t first = Data.find_first_not_of(' ');
     if (first == std::string::npos) {
-      Data = " ";
+      Data.assign(1, ' ');
     } else {
       // Trimmed in place: erase the trailing blanks, then the leading ones, then add one.
       Data.erase(Data.find_last_not_of(' ') + 1);
