@@ -6,10 +6,13 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPen>
+#include <QStaticText>
 #include <QString>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <map>
+#include <tuple>
 
 #include "platform/table_font.h"
 
@@ -84,14 +87,26 @@ PainterSink::~PainterSink() {
   m_painter.restore();
 }
 
+const QStaticText& PainterSink::CachedStaticText(const FontSpec& font, std::string_view text) {
+  thread_local std::map<std::tuple<std::string, double, bool, std::string>, QStaticText> cache;
+  auto key = std::make_tuple(font.name, font.size, font.bold, std::string(text));
+  auto found = cache.find(key);
+  if (found == cache.end()) {
+    QStaticText laidOut(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+    laidOut.prepare(QTransform(), CachedTableFont(font).font);
+    found = cache.emplace(std::move(key), std::move(laidOut)).first;
+  }
+  return found->second;
+}
+
 double PainterSink::toPixel(double twips) const {
   return std::round(twips * m_scale);
 }
 
 void PainterSink::setLinePen(Color color) {
-  // Never thinner than a device pixel, or lines would vanish at small zooms.
-  const double width = std::max(1.0, std::round(kLineWidthTwips * m_scale));
-  m_painter.setPen(QPen(ToQColor(color), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  m_painter.setPen(QPen(ToQColor(color), lineWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   m_painter.setBrush(Qt::NoBrush);
 }
 
@@ -117,14 +132,17 @@ void PainterSink::setSize(double /*width*/, double /*height*/) {}
 void PainterSink::box(double x1, double y1, double x2, double y2, Color color) {
   const QPointF a(toPixel(x1), toPixel(y1));
   const QPointF b(toPixel(x2), toPixel(y2));
-  setLinePen(color);
+  const QColor qcolor = ToQColor(color);
+  // A box without width or height is a line; stroked as a rectangle it would fold back on
+  // itself at the corners.
   if (a.x() == b.x() || a.y() == b.y()) {
-    // A box without width or height is a line; stroked as a rectangle it would fold back on
-    // itself at the miter joins.
-    m_painter.drawLine(a, b);
+    fillStroke(a, b, qcolor);
     return;
   }
-  m_painter.drawRect(QRectF(a, b).normalized());
+  fillStroke(a, QPointF(b.x(), a.y()), qcolor);
+  fillStroke(QPointF(b.x(), a.y()), b, qcolor);
+  fillStroke(QPointF(a.x(), b.y()), b, qcolor);
+  fillStroke(a, QPointF(a.x(), b.y()), qcolor);
 }
 
 void PainterSink::filledBox(double x1, double y1, double x2, double y2, Color color) {
@@ -134,27 +152,47 @@ void PainterSink::filledBox(double x1, double y1, double x2, double y2, Color co
 }
 
 void PainterSink::line(double x1, double y1, double x2, double y2, Color color) {
+  const QPointF a(toPixel(x1), toPixel(y1));
+  const QPointF b(toPixel(x2), toPixel(y2));
+  if (a.x() == b.x() || a.y() == b.y()) {
+    fillStroke(a, b, ToQColor(color));
+    return;
+  }
   setLinePen(color);
-  m_painter.drawLine(QPointF(toPixel(x1), toPixel(y1)), QPointF(toPixel(x2), toPixel(y2)));
+  m_painter.drawLine(a, b);
+}
+
+double PainterSink::lineWidth() const {
+  // Never thinner than a device pixel, or lines would vanish at small zooms.
+  return std::max(1.0, std::round(kLineWidthTwips * m_scale));
+}
+
+void PainterSink::fillStroke(const QPointF& a, const QPointF& b, const QColor& color) {
+  // A horizontal or vertical stroke with square ends, centred on the line: filling it is much
+  // cheaper than stroking a wide pen, and gives the same pixels.
+  const double half = lineWidth() / 2;
+  const QPointF topLeft(std::min(a.x(), b.x()) - half, std::min(a.y(), b.y()) - half);
+  const QPointF bottomRight(std::max(a.x(), b.x()) + half, std::max(a.y(), b.y()) + half);
+  m_painter.fillRect(QRectF(topLeft, bottomRight), color);
 }
 
 void PainterSink::text(double x, double y, const FontSpec& font, Color color,
                        std::string_view text) {
+  // Trailing blanks (the padding of the record's text fields) show nothing.
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   if (text.empty()) {
     return;
   }
   // The font is sized in twips, so the text is drawn in a twip coordinate system: it then
   // takes exactly the width the metrics gave when the drawing was made.
-  const QFont qfont = TableFont(font);
-  const double ascent = QFontMetricsF(qfont).ascent();
-  m_painter.save();
-  m_painter.translate(x * m_scale, y * m_scale);
-  m_painter.scale(m_scale, m_scale);
-  m_painter.setFont(qfont);
+  const MeasuredFont& measured = CachedTableFont(font);
+  const QTransform base = m_painter.transform();
+  m_painter.setTransform(QTransform::fromScale(m_scale, m_scale) * base);
+  m_painter.setFont(measured.font);
   m_painter.setPen(ToQColor(color));
-  m_painter.drawText(QPointF(0, ascent),
-                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  m_painter.restore();
+  // The laid-out text is kept, since the same picture is painted again at every repaint.
+  m_painter.drawStaticText(QPointF(x, y), CachedStaticText(font, text));
+  m_painter.setTransform(base);
 }
 
 }  // namespace periodic

@@ -6,6 +6,7 @@
 #include "table/surface_sink.h"
 
 class QPainter;
+class QStaticText;
 
 namespace periodic {
 
@@ -40,9 +41,12 @@ class PainterSink : public SurfaceSink {
   void text(double x, double y, const FontSpec& font, Color color, std::string_view text) override;
 
  private:
+  static const QStaticText& CachedStaticText(const FontSpec& font, std::string_view text);
   // A position in twips as a whole device pixel, so that boxes and fills meet exactly.
   double toPixel(double twips) const;
   void setLinePen(Color color);
+  double lineWidth() const;
+  void fillStroke(const QPointF& a, const QPointF& b, const QColor& color);
 
   QPainter& m_painter;
   double m_scale;

@@ -8,13 +8,12 @@
 namespace periodic {
 
 double QtTextMetrics::textWidth(const FontSpec& font, std::string_view text) const {
-  const QFontMetricsF metrics(TableFont(font));
-  return metrics.horizontalAdvance(
+  return CachedTableFont(font).metrics.horizontalAdvance(
       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 double QtTextMetrics::lineHeight(const FontSpec& font) const {
-  return QFontMetricsF(TableFont(font)).lineSpacing();
+  return CachedTableFont(font).metrics.lineSpacing();
 }
 
 }  // namespace periodic

@@ -1,5 +1,8 @@
 #include "platform/table_font.h"
 
+#include <map>
+#include <tuple>
+
 #include <QStringList>
 #include <cmath>
 
@@ -28,6 +31,17 @@ QFont TableFont(const FontSpec& spec) {
   font.setItalic(false);
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
+}
+
+const MeasuredFont& CachedTableFont(const FontSpec& spec) {
+  thread_local std::map<std::tuple<std::string, double, bool>, MeasuredFont> cache;
+  const auto key = std::make_tuple(spec.name, spec.size, spec.bold);
+  auto found = cache.find(key);
+  if (found == cache.end()) {
+    QFont font = TableFont(spec);
+    found = cache.emplace(key, MeasuredFont{font, QFontMetricsF(font)}).first;
+  }
+  return found->second;
 }
 
 }  // namespace periodic

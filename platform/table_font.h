@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 
 #include "table/font_spec.h"
@@ -15,6 +16,14 @@ inline constexpr const char* kArialSubstitute = "Liberation Sans";
 // font is meant for a painter whose unit is the twip and for metrics taken in twips. Hinting
 // is off so that widths and heights scale linearly with the size.
 QFont TableFont(const FontSpec& spec);
+
+// A table font with its metrics, made once per thread for each face, size and weight: the
+// table asks for a handful of fonts thousands of times.
+struct MeasuredFont {
+  QFont font;
+  QFontMetricsF metrics;
+};
+const MeasuredFont& CachedTableFont(const FontSpec& spec);
 
 // The face name TableFont asks for: "arial cyr" (any case, blanks around ignored) becomes the
 // substitute, any other name passes through.

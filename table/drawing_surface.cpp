@@ -39,28 +39,30 @@ void DrawingSurface::newLine() {
   m_y += lineHeight();
 }
 
-void DrawingSurface::drawLines(std::string_view text) {
+void DrawingSurface::drawLines(std::string_view text, bool endLine) {
+  std::string_view piece;
   for (;;) {
     const auto lf = text.find('\n');
-    std::string_view piece = text.substr(0, lf);
+    piece = text.substr(0, lf);
     if (!piece.empty() && piece.back() == '\r') piece.remove_suffix(1);
     if (!piece.empty()) m_sink.text(m_x, m_y, m_font, m_foreColor, piece);
-    if (lf == std::string_view::npos) {
-      m_x += textWidth(piece);
-      return;
-    }
+    if (lf == std::string_view::npos) break;
     newLine();
     text.remove_prefix(lf + 1);
   }
+  // Only text that stays on the line is measured: the pen then stands right after it.
+  if (endLine)
+    newLine();
+  else
+    m_x += textWidth(piece);
 }
 
 void DrawingSurface::printText(std::string_view text) {
-  drawLines(text);
+  drawLines(text, false);
 }
 
 void DrawingSurface::printLine(std::string_view text) {
-  drawLines(text);
-  newLine();
+  drawLines(text, true);
 }
 
 void DrawingSurface::printNumber(std::int64_t number) {

@@ -55,7 +55,7 @@ class DrawingSurface {
   double lineHeight() const { return m_metrics.lineHeight(m_font); }
 
  private:
-  void drawLines(std::string_view text);
+  void drawLines(std::string_view text, bool endLine);
   void newLine();
 
   SurfaceSink& m_sink;
