@@ -33,4 +33,23 @@ void BM_DrawTableAndRasterise(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawTableAndRasterise)->Unit(benchmark::kMillisecond);
 
+// The recording alone: records, layout, metrics and the drawing's primitives.
+void BM_DrawTableRecordingOnly(benchmark::State& state) {
+  const fs::path dir = fs::temp_directory_path() / "draw_table_bench";
+  fs::create_directories(dir);
+  periodic::WriteBuiltinRecords(dir.string());
+  periodic::ElementDataFile file;
+  file.Open((dir / "Elements.dat").string());
+  const periodic::DisplayOptions options;
+  const periodic::clsTableColors colors;
+  const periodic::QtTextMetrics metrics;
+  for (auto _ : state) {
+    periodic::Drawing drawing;
+    periodic::DrawingSurface surface(drawing, metrics);
+    DrawTable(surface, options, colors, file);
+    benchmark::DoNotOptimize(drawing.commands().data());
+  }
+}
+BENCHMARK(BM_DrawTableRecordingOnly)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -1,0 +1,67 @@
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPluginLoader>
+#include <QWidget>
+#include <memory>
+
+#include "component/vexel_interface.h"
+
+namespace {
+
+// The control in a window of 800 x 600 pixels, loaded as the program loads it.
+class HostedControl {
+ public:
+  HostedControl() : m_loader(QStringLiteral(VEXEL_LIBRARY_FILE)) {
+    auto* library = qobject_cast<vexel::VexelLibrary*>(m_loader.instance());
+    if (!library) std::abort();
+    m_control = library->CreateControl(vexel::kProgId, &m_window, nullptr);
+    m_control->InitProperties();
+    m_window.resize(800, 600);
+    m_control->widget()->resize(800, 600);
+    m_window.show();
+  }
+
+  vexel::VexelControl& control() { return *m_control; }
+
+  // Paints what the user sees: the viewport with the zoomed picture in it.
+  void paintViewport() {
+    m_frame.fill(Qt::white);
+    m_control->widget()->render(&m_frame);
+  }
+
+ private:
+  QPluginLoader m_loader;
+  QWidget m_window;
+  std::unique_ptr<vexel::VexelControl> m_control;
+  QImage m_frame{800, 600, QImage::Format_ARGB32_Premultiplied};
+};
+
+HostedControl& Host() {
+  static HostedControl host;
+  return host;
+}
+
+void BM_ZoomTable(benchmark::State& state) {
+  HostedControl& host = Host();
+  const auto zoom = static_cast<std::int32_t>(state.range(0));
+  for (auto _ : state) {
+    host.control().ZoomTable(zoom);
+    host.paintViewport();
+  }
+  host.control().ZoomTable(100);
+}
+BENCHMARK(BM_ZoomTable)->Arg(200)->Arg(349)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshAt100(benchmark::State& state) {
+  HostedControl& host = Host();
+  host.control().ZoomTable(100);
+  for (auto _ : state) {
+    host.control().Refresh();
+    host.paintViewport();
+  }
+}
+BENCHMARK(BM_RefreshAt100)->Unit(benchmark::kMillisecond);
+
+}  // namespace
