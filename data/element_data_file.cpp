@@ -46,6 +46,10 @@ void WriteBuiltinRecords(const std::string& directory) {
 
 void ElementDataFile::Open(const std::string& path) {
   Close();
+  // A folder opens as a stream on this system but holds no records.
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec))
+    throw DataError("cannot open file '" + path + "': " + Describe(EISDIR), EISDIR);
   errno = 0;
   m_stream.open(path, std::ios::binary | std::ios::in);
   if (!m_stream.is_open()) {

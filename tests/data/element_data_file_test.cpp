@@ -130,6 +130,10 @@ TEST_F(ElementDataFileTest, OpeningAMissingFileIsAClearError) {
   EXPECT_EQ(ErrorOf([&] { file.Open(DataPath()); }),
             "cannot open file '" + DataPath() + "': No such file or directory");
   EXPECT_FALSE(file.IsOpen());
+  fs::create_directory(DataPath());
+  EXPECT_EQ(ErrorOf([&] { file.Open(DataPath()); }),
+            "cannot open file '" + DataPath() + "': Is a directory");
+  EXPECT_FALSE(file.IsOpen());
 }
 
 }  // namespace
