@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "app/shell/start_program.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Table");
+  QApplication::setOrganizationName("Table");
+  QApplication::setWindowIcon(QIcon(":/icons/app.svg"));
+  table::InstallRussianTranslations(app);
+  return table::RunProgram(app);
+}

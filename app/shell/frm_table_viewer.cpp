@@ -1,0 +1,239 @@
+#include "app/shell/frm_table_viewer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QWheelEvent>
+
+#include "app/shell/control_loader.h"
+#include "app/shell/frm_about.h"
+#include "app/shell/program_info.h"
+#include "app/shell/wheel_scroll.h"
+#include "data/data_error.h"
+
+// The icons are compiled into a static library, whose resources load only when asked for.
+static void LoadIconResources() {
+  Q_INIT_RESOURCE(icons);
+}
+
+namespace table {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+}  // namespace
+
+frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
+  if (!m_setup.prompts) m_ownPrompts = std::make_unique<DialogPrompts>();
+  if (!m_setup.registry) m_ownRegistry = std::make_unique<LinuxRegistry>();
+  if (!m_setup.starter) m_ownStarter = std::make_unique<ProcessStarter>();
+  m_prompts = m_setup.prompts ? m_setup.prompts : m_ownPrompts.get();
+  m_registry = m_setup.registry ? m_setup.registry : m_ownRegistry.get();
+  m_starter = m_setup.starter ? m_setup.starter : m_ownStarter.get();
+  LoadIconResources();
+  setObjectName("frmTableViewer");
+  setWindowTitle(ProgramTitle());
+  setWindowIcon(QIcon(":/icons/app.svg"));
+  resize(11565 / kTwipsPerPixel, 6420 / kTwipsPerPixel);
+
+  createMenus();
+  createToolbar();
+  createStatusBar();
+
+  ControlLoader loader(m_setup.libraryFolder);
+  m_halden = loader.create(this);
+  if (!m_halden) {
+    m_loadError = loader.errorText();
+    return;
+  }
+  m_halden->widget()->setObjectName("Halden");
+  setCentralWidget(m_halden->widget());
+  m_halden->InitProperties();
+  connectControl();
+  runLoadSequence();
+}
+
+frmTableViewer::~frmTableViewer() {
+  qApp->removeEventFilter(this);
+  // The control's widget belongs to the control, not to the window.
+  if (m_halden) takeCentralWidget();
+}
+
+void frmTableViewer::connectControl() {
+  QWidget* control = m_halden->widget();
+  connect(control, SIGNAL(ChangeStatusbarText(QString)), this, SLOT(onStatusText(QString)));
+  // Key preview: this window sees every key press before the focused control.
+  qApp->installEventFilter(this);
+}
+
+void frmTableViewer::createStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("sbrProgramStatus");
+  m_statusText = new QLabel;
+  m_statusText->setObjectName("sbrProgramStatus_Text");
+  m_statusDate = new QLabel;
+  m_statusDate->setObjectName("sbrProgramStatus_Date");
+  m_statusTime = new QLabel;
+  m_statusTime->setObjectName("sbrProgramStatus_Time");
+  bar->addWidget(m_statusText, 1);
+  bar->addPermanentWidget(m_statusDate);
+  bar->addPermanentWidget(m_statusTime);
+  m_clock = new QTimer(this);
+  const auto tick = [this] {
+    const QDateTime now = QDateTime::currentDateTime();
+    m_statusDate->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
+    m_statusTime->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+  };
+  connect(m_clock, &QTimer::timeout, this, tick);
+  tick();
+  m_clock->start(1000);
+}
+
+void frmTableViewer::setStatusText(const QString& text) {
+  m_statusText->setText(text);
+}
+
+void frmTableViewer::onStatusText(const QString& text) {
+  setStatusText(text);
+}
+
+void frmTableViewer::reportProgress(int value) {
+  if (m_setup.progress) m_setup.progress(value);
+}
+
+void frmTableViewer::runLoadSequence() {
+  setStatusText("Загружаю...");
+  m_helpFile = QCoreApplication::applicationDirPath() + "/Table.chm";
+  reportProgress(5);
+  m_halden->setAutoRefreshOnResize(false);
+  reportProgress(10);
+  LoadConfiguration();
+  reportProgress(50);
+  QCoreApplication::processEvents();
+  if (const QScreen* screen = this->screen()) {
+    const QSize available = screen->availableSize();
+    if (frameGeometry().width() > available.width()) resize(available.width(), height());
+    if (frameGeometry().height() > available.height()) resize(width(), available.height());
+  }
+  reportProgress(60);
+  m_initialRefreshPending = true;
+  cmbZoom->setCurrentIndex(3);
+  openDataFile();
+  reportProgress(65);
+}
+
+void frmTableViewer::openDataFile() {
+  try {
+    m_dataFile.Open(m_halden->ElementsDataFile().toStdString());
+    return;
+  } catch (const periodic::DataError&) {
+  }
+  // The control's own file cannot be read: the program keeps one of its own in Data.
+  const QString dataDir = QCoreApplication::applicationDirPath() + "/Data/";
+  QDir().mkpath(dataDir);
+  QString path = dataDir;
+  m_halden->CreateElementsDataFile(path);
+  try {
+    m_dataFile.Open((dataDir + "Elements.dat").toStdString());
+  } catch (const periodic::DataError&) {
+    // The window opens without a data file; the viewers report it when they need it.
+  }
+}
+
+void frmTableViewer::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!m_halden) return;
+  m_halden->setAutoRefreshOnResize(true);
+  if (m_initialRefreshPending) {
+    m_initialRefreshPending = false;
+    m_halden->Refresh();
+  }
+  setStatusText("Готово");
+}
+
+void frmTableViewer::closeEvent(QCloseEvent* event) {
+  if (m_halden) {
+    SaveConfiguration();
+    m_halden->UnloadMe();
+  }
+  m_dataFile.Close();
+  event->accept();
+}
+
+bool frmTableViewer::event(QEvent* event) {
+  // The window's normal handling runs first; then a single wheel notch scrolls the table.
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::Wheel) {
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    ScrollByWheel(m_halden.get(), wheel->angleDelta().y(), wheel->modifiers(), wheel->buttons());
+  }
+  return handled;
+}
+
+bool frmTableViewer::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+  auto* widget = static_cast<QWidget*>(watched);
+  if (widget->window() != this) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  return handleKey(key->key(), key->modifiers());
+}
+
+bool frmTableViewer::handleKey(int key, Qt::KeyboardModifiers modifiers) {
+  const Qt::KeyboardModifiers held =
+      modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  const auto only = [held](Qt::KeyboardModifiers m) { return held == m; };
+  if (key == Qt::Key_Q && only(Qt::AltModifier)) {
+    m_menuItems["mnuFileExit"]->trigger();
+  } else if (key == Qt::Key_V && only(Qt::ControlModifier)) {
+    m_menuItems["mnuFile_RunElementViewer"]->trigger();
+  } else if (key == Qt::Key_P && only(Qt::ControlModifier)) {
+    m_menuItems["mnuFile_PrintTable"]->trigger();
+  } else if (key == Qt::Key_P) {
+    toggleView("LongPeriods");
+  } else if (key == Qt::Key_F1 && only(Qt::AltModifier)) {
+    m_menuItems["mnuHelp_Introduction"]->trigger();
+  } else if (key == Qt::Key_F1 && only(Qt::ControlModifier)) {
+    m_menuItems["mnuHelp_HelpOnTable"]->trigger();
+  } else if (key == Qt::Key_F1 && only(Qt::NoModifier)) {
+    m_menuItems["mnuHelp_HowToUseProgram"]->trigger();
+  } else if (key == Qt::Key_Z && only(Qt::ControlModifier | Qt::AltModifier)) {
+    promptZoom();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void frmTableViewer::promptZoom() {
+  if (!m_halden) return;
+  const std::optional<QString> answer = m_prompts->askText(this, ProgramTitle(), "Zoom: ");
+  if (!answer || answer->isEmpty()) return;
+  bool ok = false;
+  const int zoom = answer->trimmed().toInt(&ok);
+  if (!ok) {
+    m_prompts->warning(this, ProgramTitle(), "Масштаб должен быть целым числом.");
+    return;
+  }
+  m_halden->setZoomVal(zoom);
+}
+
+void frmTableViewer::showAbout() {
+  frmAbout about(*m_registry, *m_starter, *m_prompts, this);
+  about.exec();
+}
+
+void frmTableViewer::savePosition() {
+  m_options.SaveWindowPos = true;
+  SaveConfiguration();
+  m_options.SaveWindowPos = false;
+}
+
+}  // namespace table

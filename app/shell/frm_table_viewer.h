@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "app/shell/registry.h"
+#include "app/shell/table_options.h"
+#include "app/shell/user_prompts.h"
+#include "component/vexel_interface.h"
+#include "data/element_data_file.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+namespace table {
+
+// What the main window needs from outside: where the control library lies, the dialogs it
+// may show, and the splash window's progress bar.
+struct MainWindowSetup {
+  QString libraryFolder;               // empty: the program's folder
+  UserPrompts* prompts = nullptr;      // null: real dialogs
+  RegistryReader* registry = nullptr;  // null: the system's
+  ProgramStarter* starter = nullptr;   // null: real processes
+  std::function<void(int)> progress;
+};
+
+// The program's main window: the table control Halden between a toolbar and a status bar,
+// with the menus and keys that drive it.
+class frmTableViewer : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit frmTableViewer(const MainWindowSetup& setup);
+  ~frmTableViewer() override;
+
+  // False when the control library could not be loaded; loadError() then says why.
+  bool hasControl() const { return m_halden != nullptr; }
+  const QString& loadError() const { return m_loadError; }
+  vexel::VexelControl* Halden() { return m_halden.get(); }
+  TableOptions& options() { return m_options; }
+  bool initialRefreshPending() const { return m_initialRefreshPending; }
+  periodic::ElementDataFile& dataFile() { return m_dataFile; }
+
+  // Commands, as the menus, the toolbar and the keys run them.
+  void toggleView(const char* property);
+  void zoomOut();
+  void zoomIn();
+  void promptZoom();
+  void savePosition();
+
+  // The configuration files and the bars.
+  void LoadConfiguration();
+  void SaveConfiguration();
+  void SetDefaultConfiguration();
+  void ApplyBarsLayout();
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private slots:
+  void onStatusText(const QString& text);
+
+ private:
+  void showAbout();
+  void createMenus();
+  QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
+                       std::function<void()> action = {});
+  void createToolbar();
+  void addToolButton(const char* key, const QString& tooltip, const char* image, bool check);
+  void createStatusBar();
+  void connectControl();
+  void runLoadSequence();
+  void openDataFile();
+  void onToolbarKey(const QString& key);
+  void onZoomSelected(int index);
+  bool handleKey(int key, Qt::KeyboardModifiers modifiers);
+  void setStatusText(const QString& text);
+  void reportProgress(int value);
+
+  // The view-state mirror: menus and buttons follow the control's properties.
+  void mirrorProperty(const QString& property);
+  void mirrorAll();
+  QIcon toolbarIcon(const QString& key) const;
+  void setButtonImage(const char* key, const QString& image);
+  void setButtonPressed(const char* key, bool pressed);
+  void setButtonVisible(const char* key, bool visible);
+
+  MainWindowSetup m_setup;
+  std::unique_ptr<UserPrompts> m_ownPrompts;
+  std::unique_ptr<RegistryReader> m_ownRegistry;
+  std::unique_ptr<ProgramStarter> m_ownStarter;
+  UserPrompts* m_prompts;
+  RegistryReader* m_registry;
+  ProgramStarter* m_starter;
+  std::unique_ptr<vexel::VexelControl> m_halden;
+  QString m_loadError;
+  TableOptions m_options;
+  bool m_initialRefreshPending = false;
+  periodic::ElementDataFile m_dataFile;
+  QString m_helpFile;
+
+  std::map<QString, QAction*> m_menuItems;
+  std::map<QString, QAction*> m_buttons;
+  QToolBar* tlbToolbar = nullptr;
+  QComboBox* cmbZoom = nullptr;
+  QLabel* m_statusText = nullptr;
+  QLabel* m_statusDate = nullptr;
+  QLabel* m_statusTime = nullptr;
+  QTimer* m_clock = nullptr;
+};
+
+}  // namespace table

@@ -1,0 +1,56 @@
+#include "app/shell/start_program.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTranslator>
+
+#include "app/shell/frm_splash.h"
+#include "app/shell/frm_table_viewer.h"
+#include "app/shell/program_info.h"
+
+namespace table {
+
+void InstallRussianTranslations(QApplication& app) {
+  QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QLocale(QLocale::Russian), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    app.installTranslator(translator);
+  }
+}
+
+int RunProgram(QApplication& app) {
+  frmSplash splash;
+  splash.show();
+  splash.setProgress(0);
+  splash.repaint();
+  QApplication::processEvents();
+
+  DialogPrompts prompts;
+  MainWindowSetup setup;
+  setup.prompts = &prompts;
+  setup.progress = [&splash](int value) { splash.setProgress(value); };
+  frmTableViewer window(setup);
+  if (!window.hasControl()) {
+    splash.close();
+    prompts.warning(nullptr, ProgramTitle(), window.loadError());
+    return 1;
+  }
+  splash.setProgress(70);
+  // The element viewer windows are made here once they exist; until then the splash
+  // finishes at once.
+  splash.setProgress(100);
+  splash.close();
+  // The window starts centred on the screen.
+  if (const QScreen* screen = window.screen()) {
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+  }
+  window.show();
+  return app.exec();
+}
+
+}  // namespace table

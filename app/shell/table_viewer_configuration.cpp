@@ -1,0 +1,95 @@
+#include <QAction>
+#include <QApplication>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/shell/config_location.h"
+#include "app/shell/frm_table_viewer.h"
+#include "app/shell/program_info.h"
+#include "data/data_error.h"
+
+namespace table {
+namespace {
+
+constexpr float kTwipsPerPixel = 15.0f;
+
+}  // namespace
+
+void frmTableViewer::SetDefaultConfiguration() {
+  m_options = DefaultTableOptions(m_halden->BackColor(),
+                                  static_cast<float>(frameGeometry().height()) * kTwipsPerPixel,
+                                  static_cast<float>(frameGeometry().width()) * kTwipsPerPixel);
+}
+
+void frmTableViewer::LoadConfiguration() {
+  // The defaults first: an empty file keeps them all, a short one those it does not hold.
+  SetDefaultConfiguration();
+  try {
+    ReadTableIni(TableIniPath().toStdString(), m_options);
+  } catch (const periodic::DataError&) {
+    // An unreadable Table.ini: start as on the first run, and leave the file as it is.
+  }
+  reportProgress(20);
+  QString cfg = TableCfgPath();
+  m_halden->LoadSettings(cfg);
+  mirrorProperty("LongPeriods");
+  mirrorProperty("InvertColors");
+  reportProgress(30);
+  mirrorAll();
+  reportProgress(35);
+
+  QString colors = QString::fromLatin1(m_options.ColorsData.data(),
+                                       static_cast<qsizetype>(m_options.ColorsData.size()));
+  m_halden->Colors()->LoadData(colors);
+  m_options.ColorsData = FitColorsData(colors.toStdString());
+  m_halden->setBackColor(m_options.TableBackColor);
+  m_options.ViewerBlackAndWhite = false;
+  m_options.ViewerInvertColors = false;
+  ApplyMinimumSize(m_options);
+  if (m_options.WindowState == kWindowMaximised) {
+    setWindowState(Qt::WindowMaximized);
+  } else {
+    resize(width(), qRound(m_options.WindowHeight / kTwipsPerPixel));
+    resize(qRound(m_options.WindowWidth / kTwipsPerPixel), height());
+  }
+  ApplyBarsLayout();
+  reportProgress(40);
+}
+
+void frmTableViewer::SaveConfiguration() {
+  QString cfg = TableCfgPath();
+  QStringList failures;
+  if (m_halden->SaveSettings(cfg).failed()) failures << cfg;
+  m_options.ColorsData = FitColorsData(m_halden->Colors()->SaveData().toStdString());
+  m_options.TableBackColor = m_halden->BackColor();
+  if (!(windowState() & Qt::WindowMinimized) && m_options.SaveWindowPos) {
+    m_options.WindowState =
+        (windowState() & Qt::WindowMaximized) ? kWindowMaximised : kWindowNormal;
+    m_options.WindowStateForm = IntegerForm::Int16;
+    const QRect frame = frameGeometry();
+    m_options.WindowLeft = static_cast<float>(frame.left()) * kTwipsPerPixel;
+    m_options.WindowTop = static_cast<float>(frame.top()) * kTwipsPerPixel;
+    m_options.WindowWidth = static_cast<float>(frame.width()) * kTwipsPerPixel;
+    m_options.WindowHeight = static_cast<float>(frame.height()) * kTwipsPerPixel;
+  }
+  const QString ini = TableIniPath();
+  try {
+    WriteTableIni(ini.toStdString(), m_options);
+  } catch (const periodic::DataError&) {
+    failures << ini;
+  }
+  // A settings file that could not be written is reported, not lost silently.
+  if (!failures.isEmpty()) {
+    m_prompts->warning(this, ProgramTitle(),
+                       "Не удалось сохранить настройки в файл: " + failures.join(", "));
+  }
+}
+
+void frmTableViewer::ApplyBarsLayout() {
+  // The main window's layout places the table between the bars that are shown.
+  tlbToolbar->setVisible(m_options.ToolbarOn());
+  statusBar()->setVisible(m_options.StatusbarOn());
+  QCoreApplication::processEvents();
+}
+
+}  // namespace table

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <optional>
+
+#include "app/shell/config_location.h"
+#include "app/shell/frm_table_viewer.h"
+#include "app/shell/registry.h"
+#include "app/shell/user_prompts.h"
+
+// Answers every dialog from a queue and records every message.
+class ScriptedPrompts : public table::UserPrompts {
+ public:
+  void information(QWidget*, const QString&, const QString& text) override { messages << text; }
+  void warning(QWidget*, const QString&, const QString& text) override { messages << text; }
+  std::optional<QString> askText(QWidget*, const QString&, const QString& prompt) override {
+    prompts << prompt;
+    if (answers.empty()) return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  std::deque<std::optional<QString>> answers;
+  QStringList prompts;
+  QStringList messages;
+};
+
+class NoRegistry : public table::RegistryReader {
+ public:
+  std::optional<QString> readValue(const QString&, const QString&) override { return std::nullopt; }
+};
+
+class RecordingStarter : public table::ProgramStarter {
+ public:
+  bool startDetached(const QString& program, const QStringList&) override {
+    started << program;
+    return false;
+  }
+  QStringList started;
+};
+
+// The real main window over the built control library, with its configuration files in a
+// folder of its own.
+class MainWindowHost {
+ public:
+  explicit MainWindowHost(const QString& configFolder = QString(),
+                          const QString& libraryFolder = QStringLiteral(VEXEL_LIBRARY_DIR)) {
+    table::SetConfigDirectoryForTests(configFolder.isEmpty() ? m_dir.path() : configFolder);
+    table::MainWindowSetup setup;
+    setup.libraryFolder = libraryFolder;
+    setup.prompts = &prompts;
+    setup.registry = &registry;
+    setup.starter = &starter;
+    window = std::make_unique<table::frmTableViewer>(setup);
+  }
+
+  QString configFolder() const { return m_dir.path(); }
+  QAction* menuItem(const char* name) { return window->findChild<QAction*>(name); }
+  QAction* button(const char* key) {
+    return window->findChild<QAction*>(QString("tlbToolbar_") + key);
+  }
+  // Shows the window: its first resize draws the table.
+  void show() {
+    window->show();
+    QCoreApplication::processEvents();
+  }
+
+  ScriptedPrompts prompts;
+  NoRegistry registry;
+  RecordingStarter starter;
+  std::unique_ptr<table::frmTableViewer> window;
+
+ private:
+  QTemporaryDir m_dir;
+};

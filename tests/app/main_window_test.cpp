@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QWheelEvent>
+
+#include "main_window_host.h"
+
+namespace {
+
+using vexel::VexelControl;
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+std::int16_t Int16At(const QByteArray& bytes, int offset) {
+  return static_cast<std::int16_t>(static_cast<quint8>(bytes[offset]) |
+                                   (static_cast<quint8>(bytes[offset + 1]) << 8));
+}
+
+TEST(MainWindow, MenusAndButtonsMirrorThePeriodForm) {
+  MainWindowHost host;
+  ASSERT_TRUE(host.window->hasControl()) << host.window->loadError().toStdString();
+  VexelControl& halden = *host.window->Halden();
+  EXPECT_EQ(host.menuItem("mnuView_ShortLongPeriods")->text(), "&Длинные периоды");
+  EXPECT_EQ(host.button("ShortLongPeriods")->property("imageKey").toString(), "LngPrds");
+
+  host.menuItem("mnuView_ShortLongPeriods")->trigger();
+  EXPECT_TRUE(halden.LongPeriods());
+  EXPECT_EQ(host.menuItem("mnuView_ShortLongPeriods")->text(), "&Короткие периоды");
+  EXPECT_EQ(host.button("ShortLongPeriods")->property("imageKey").toString(), "ShrtPrds");
+  EXPECT_EQ(host.button("ShortLongPeriods")->toolTip(), "Короткие периоды");
+  EXPECT_FALSE(host.menuItem("mnuView_MoveOutInertGases")->isEnabled());
+  EXPECT_FALSE(host.menuItem("mnuView_ShowHighestOxidesTable")->isEnabled());
+  EXPECT_FALSE(host.button("OxidesTable")->isVisible());
+  EXPECT_FALSE(host.button("MoveOutInertGases")->isVisible());
+
+  host.button("ShortLongPeriods")->trigger();
+  EXPECT_FALSE(halden.LongPeriods());
+  EXPECT_TRUE(host.menuItem("mnuView_ShowHighestOxidesTable")->isEnabled());
+  EXPECT_TRUE(host.button("OxidesTable")->isVisible());
+  EXPECT_EQ(host.menuItem("mnuView_ShowHighestOxidesTable")->isChecked(),
+            halden.ShowHighestOxidesTable());
+  EXPECT_EQ(host.button("OxidesTable")->isChecked(), halden.ShowHighestOxidesTable());
+}
+
+TEST(MainWindow, NamesAndColourTogglesMirrorTheirProperties) {
+  MainWindowHost host;
+  VexelControl& halden = *host.window->Halden();
+  host.menuItem("mnuView_ShowRussianLatinName")->trigger();
+  EXPECT_FALSE(halden.ShowElementsName());
+  EXPECT_FALSE(host.menuItem("mnuView_ShowRussianLatinName")->isChecked());
+  EXPECT_FALSE(host.menuItem("mnuView_ShowLatInsteadOfRus")->isEnabled());
+  EXPECT_FALSE(host.button("LatRus")->isVisible());
+  host.menuItem("mnuView_ShowRussianLatinName")->trigger();
+  EXPECT_TRUE(host.button("LatRus")->isVisible());
+
+  host.button("InvertColors")->trigger();
+  EXPECT_TRUE(halden.InvertColors());
+  EXPECT_TRUE(host.menuItem("mnuView_InvertColorCoding")->isChecked());
+  EXPECT_TRUE(host.button("InvertColors")->isChecked());
+  EXPECT_EQ(host.button("DifferSPDF")->property("imageKey").toString(), "DifferMetlsNonmetls");
+  EXPECT_EQ(host.button("DifferMtlsNonmtls")->property("imageKey").toString(), "DifferSPDF");
+  host.menuItem("mnuView_InvertColorCoding")->trigger();
+  EXPECT_EQ(host.button("DifferSPDF")->property("imageKey").toString(), "DifferSPDF");
+
+  // A check button's own state is overruled by the property it mirrors.
+  host.button("DifferSPDF")->trigger();
+  EXPECT_FALSE(halden.DifferSPDF());
+  EXPECT_FALSE(host.button("DifferSPDF")->isChecked());
+  EXPECT_FALSE(host.menuItem("mnuView_DifferSPDF")->isChecked());
+  host.button("DifferSPDF")->trigger();
+}
+
+TEST(MainWindow, KeysFollowTheirTable) {
+  MainWindowHost host;
+  host.show();
+  VexelControl& halden = *host.window->Halden();
+  QSignalSpy printed(host.menuItem("mnuFile_PrintTable"), &QAction::triggered);
+  const bool before = halden.LongPeriods();
+  QTest::keyClick(host.window.get(), Qt::Key_P);
+  EXPECT_NE(halden.LongPeriods(), before);
+  QTest::keyClick(host.window.get(), Qt::Key_P, Qt::ShiftModifier);
+  EXPECT_EQ(halden.LongPeriods(), before);
+  QTest::keyClick(host.window.get(), Qt::Key_P, Qt::AltModifier);
+  EXPECT_NE(halden.LongPeriods(), before);
+  QTest::keyClick(host.window.get(), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_NE(halden.LongPeriods(), before);
+  EXPECT_EQ(printed.count(), 1);
+  host.window->toggleView("LongPeriods");
+
+  host.prompts.answers = {QString("333"), QString(), std::nullopt, QString("abc")};
+  const int shownIndex = host.window->findChild<QComboBox*>("cmbZoom")->currentIndex();
+  QTest::keyClick(host.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_EQ(host.prompts.prompts.value(0), "Zoom: ");
+  EXPECT_EQ(halden.ZoomVal(), 333);
+  EXPECT_EQ(host.window->findChild<QComboBox*>("cmbZoom")->currentIndex(), shownIndex);
+  for (int i = 0; i < 3; ++i)
+    QTest::keyClick(host.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_EQ(halden.ZoomVal(), 333);
+  EXPECT_EQ(host.prompts.messages.size(), 1);  // the text that is not a number
+
+  QTest::keyClick(host.window.get(), Qt::Key_Q, Qt::AltModifier);
+  EXPECT_FALSE(host.window->isVisible());
+}
+
+TEST(MainWindow, ZoomListWaitsForTheFirstResizeAndStopsAtItsEnds) {
+  MainWindowHost host;
+  auto* zoom = host.window->findChild<QComboBox*>("cmbZoom");
+  VexelControl& halden = *host.window->Halden();
+  EXPECT_EQ(zoom->currentText(), "100%");
+  EXPECT_TRUE(host.window->initialRefreshPending());
+  zoom->setCurrentIndex(5);
+  EXPECT_EQ(halden.ZoomVal(), 100);
+  zoom->setCurrentIndex(3);
+
+  host.show();
+  EXPECT_FALSE(host.window->initialRefreshPending());
+  host.window->zoomIn();
+  EXPECT_EQ(halden.ZoomVal(), 150);
+  host.window->zoomIn();
+  host.window->zoomIn();
+  EXPECT_EQ(zoom->currentIndex(), 5);
+  EXPECT_EQ(halden.ZoomVal(), 200);
+  for (int i = 0; i < 7; ++i) host.button("ZoomOut")->trigger();
+  EXPECT_EQ(zoom->currentIndex(), 0);
+  EXPECT_EQ(halden.ZoomVal(), 25);
+}
+
+TEST(MainWindow, FirstRunWritesTheDefaultsInTheirLongForm) {
+  MainWindowHost host;
+  host.show();
+  host.window->close();
+  const QByteArray ini = ReadFile(host.configFolder() + "/Table.ini");
+  ASSERT_EQ(ini.size(), 156);
+  EXPECT_EQ(Int16At(ini, 0), 0);   // SaveWindowPos
+  EXPECT_EQ(Int16At(ini, 18), 3);  // WindowState as a 32-bit integer
+  EXPECT_EQ(ini.mid(20, 4), QByteArray(4, '\0'));
+  EXPECT_EQ(ini.mid(28, 101), QByteArray(" 255 16711680 10066176 9868950 12303359 10744303 "
+                                         "11269045 13434879 13132850 6604850 16744703 3302600 "));
+  EXPECT_EQ(Int16At(ini, 152), -1);  // toolbar
+  EXPECT_EQ(Int16At(ini, 154), -1);  // status bar
+  EXPECT_EQ(ReadFile(host.configFolder() + "/Table.cfg").size(), 34);
+}
+
+TEST(MainWindow, SavedMaximisedWindowStartsMaximised) {
+  QTemporaryDir dir;
+  {
+    MainWindowHost host(dir.path());
+    host.show();
+    host.window->showMaximized();
+    QCoreApplication::processEvents();
+    host.menuItem("mnuConfig_SavePosition")->trigger();
+    const QByteArray saved = ReadFile(dir.path() + "/Table.ini");
+    ASSERT_EQ(saved.size(), 154);
+    EXPECT_EQ(Int16At(saved, 0), -1);
+    EXPECT_EQ(Int16At(saved, 18), 2);
+    EXPECT_EQ(Int16At(saved, 20), 2);
+    host.window->close();
+    EXPECT_EQ(Int16At(ReadFile(dir.path() + "/Table.ini"), 0), 0);
+  }
+  MainWindowHost again(dir.path());
+  EXPECT_TRUE(again.window->windowState() & Qt::WindowMaximized);
+}
+
+TEST(MainWindow, TooSmallStoredSizesAreCorrected) {
+  QTemporaryDir dir;
+  table::TableOptions stored = table::DefaultTableOptions(0xFFFFFF, 2000, 4000);
+  table::WriteTableIni((dir.path() + "/Table.ini").toStdString(), stored);
+  MainWindowHost host(dir.path());
+  EXPECT_EQ(host.window->options().WindowWidth, 5000);
+  EXPECT_EQ(host.window->options().WindowHeight, 3000);
+  EXPECT_EQ(host.window->width(), 5000 / 15);
+}
+
+TEST(MainWindow, HiddenBarsLeaveTheTableTheWholeClientArea) {
+  QTemporaryDir dir;
+  table::TableOptions stored = table::DefaultTableOptions(0xFFFFFF, 6420, 11565);
+  stored.SetShowToolbar(false);
+  stored.SetShowStatusbar(false);
+  table::WriteTableIni((dir.path() + "/Table.ini").toStdString(), stored);
+  MainWindowHost host(dir.path());
+  host.show();
+  EXPECT_FALSE(host.window->findChild<QToolBar*>("tlbToolbar")->isVisible());
+  EXPECT_FALSE(host.window->statusBar()->isVisible());
+  QWidget* halden = host.window->Halden()->widget();
+  const int menuHeight = host.window->menuWidget()->height();
+  EXPECT_EQ(halden->geometry(),
+            QRect(0, menuHeight, host.window->width(), host.window->height() - menuHeight));
+}
+
+TEST(MainWindow, WheelNotchesScrollTheTable) {
+  MainWindowHost host;
+  host.show();
+  VexelControl& halden = *host.window->Halden();
+  host.window->resize(400, 300);
+  halden.setZoomVal(200);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(halden.VScrollBarVisible());
+  const auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWheelEvent event(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(host.window.get(), &event);
+  };
+  halden.setVScrollBarValue(5);
+  wheel(120);
+  EXPECT_EQ(halden.VScrollBarValue(), 0);
+  wheel(-120);
+  EXPECT_EQ(halden.VScrollBarValue(), std::min<int>(10, halden.VScrollBarMax()));
+  wheel(-240);
+  wheel(-120, Qt::ControlModifier);
+  EXPECT_EQ(halden.VScrollBarValue(), std::min<int>(10, halden.VScrollBarMax()));
+  for (int i = 0; i < 100; ++i) wheel(-120);
+  EXPECT_EQ(halden.VScrollBarValue(), halden.VScrollBarMax());
+
+  // Only the horizontal bar: the wheel scrolls sideways.
+  host.window->resize(400, 900);
+  halden.setZoomVal(100);
+  QCoreApplication::processEvents();
+  if (!halden.VScrollBarVisible() && halden.HScrollBarVisible()) {
+    wheel(-120);
+    EXPECT_EQ(halden.HScrollBarValue(), std::min<int>(10, halden.HScrollBarMax()));
+  }
+}
+
+TEST(MainWindow, WithoutAUsableDataFileTheProgramMakesItsOwn) {
+  // A copy of the library whose own Elements.dat cannot exist: a folder has its name.
+  QTemporaryDir libraryDir;
+  ASSERT_TRUE(QFile::copy(QStringLiteral(VEXEL_LIBRARY_DIR) + "/libVexel.so",
+                          libraryDir.filePath("libVexel.so")));
+  ASSERT_TRUE(QDir(libraryDir.path()).mkdir("Elements.dat"));
+  const QString fallback = QCoreApplication::applicationDirPath() + "/Data/Elements.dat";
+  QFile::remove(fallback);
+  MainWindowHost host(QString(), libraryDir.path());
+  ASSERT_TRUE(host.window->hasControl());
+  EXPECT_TRUE(host.window->dataFile().IsOpen());
+  EXPECT_EQ(QString::fromStdString(host.window->dataFile().Path()), fallback);
+  EXPECT_EQ(QFileInfo(fallback).size(), 19800);
+  EXPECT_EQ(periodic::TrimRight(host.window->dataFile().ReadElementRecord(26).Symbol), "Fe");
+}
+
+TEST(MainWindow, AMissingControlLibraryIsReportedWithItsName) {
+  QTemporaryDir empty;
+  MainWindowHost host(QString(), empty.path());
+  EXPECT_FALSE(host.window->hasControl());
+  EXPECT_TRUE(host.window->loadError().contains(empty.path() + "/libVexel.so"))
+      << host.window->loadError().toStdString();
+}
+
+}  // namespace
