@@ -6,7 +6,6 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Table");
-  QApplication::setOrganizationName("Table");
   QApplication::setWindowIcon(QIcon(":/icons/app.svg"));
   table::InstallRussianTranslations(app);
   return table::RunProgram(app);
