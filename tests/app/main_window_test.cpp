@@ -153,6 +153,20 @@ TEST(MainWindow, FirstRunWritesTheDefaultsInTheirLongForm) {
   EXPECT_EQ(ReadFile(host.configFolder() + "/Table.cfg").size(), 34);
 }
 
+TEST(MainWindow, AFailedSaveIsReportedWithTheFilesName) {
+  QTemporaryDir dir;
+  MainWindowHost host(dir.path());
+  host.show();
+  // A folder where Table.ini belongs: the file cannot be written.
+  ASSERT_TRUE(QFile::remove(dir.path() + "/Table.ini"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("Table.ini"));
+  host.window->close();
+  ASSERT_EQ(host.prompts.messages.size(), 1);
+  EXPECT_TRUE(host.prompts.messages.first().contains(dir.path() + "/Table.ini"))
+      << host.prompts.messages.first().toStdString();
+  EXPECT_EQ(ReadFile(dir.path() + "/Table.cfg").size(), 34);
+}
+
 TEST(MainWindow, SavedMaximisedWindowStartsMaximised) {
   QTemporaryDir dir;
   {
