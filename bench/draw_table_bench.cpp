@@ -12,14 +12,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// DrawTable with the default options into the retained drawing, then that drawing rasterised
-// at 100 %: what a redraw of the control costs.
-void BM_DrawTableAndRasterise(benchmark::State& state) {
+void OpenBuiltinDataFile(periodic::ElementDataFile& file) {
   const fs::path dir = fs::temp_directory_path() / "draw_table_bench";
   fs::create_directories(dir);
   periodic::WriteBuiltinRecords(dir.string());
-  periodic::ElementDataFile file;
   file.Open((dir / "Elements.dat").string());
+}
+
+// DrawTable with the default options into the retained drawing, then that drawing rasterised
+// at 100 %: what a redraw of the control costs.
+void BM_DrawTableAndRasterise(benchmark::State& state) {
+  periodic::ElementDataFile file;
+  OpenBuiltinDataFile(file);
   const periodic::DisplayOptions options;
   const periodic::clsTableColors colors;
   const periodic::QtTextMetrics metrics;
@@ -35,11 +39,8 @@ BENCHMARK(BM_DrawTableAndRasterise)->Unit(benchmark::kMillisecond);
 
 // The recording alone: records, layout, metrics and the drawing's primitives.
 void BM_DrawTableRecordingOnly(benchmark::State& state) {
-  const fs::path dir = fs::temp_directory_path() / "draw_table_bench";
-  fs::create_directories(dir);
-  periodic::WriteBuiltinRecords(dir.string());
   periodic::ElementDataFile file;
-  file.Open((dir / "Elements.dat").string());
+  OpenBuiltinDataFile(file);
   const periodic::DisplayOptions options;
   const periodic::clsTableColors colors;
   const periodic::QtTextMetrics metrics;

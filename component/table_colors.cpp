@@ -269,6 +269,14 @@ std::string clsTableColors::SaveData() const {
   return text;
 }
 
+void clsTableColors::SetInTextOrderOrDefaults(
+    const std::optional<std::array<std::int32_t, 12>>& values) {
+  if (values)
+    SetInTextOrder(*values);
+  else
+    RestoreDefaults();
+}
+
 void clsTableColors::LoadData(std::string& Data) {
   try {
     const std::size_t first = Data.find_first_not_of(' ');
@@ -280,12 +288,7 @@ void clsTableColors::LoadData(std::string& Data) {
       Data.erase(0, first);
       Data.push_back(' ');
     }
-    const std::optional<Values> values = ReadValues(Data, &DecimalValue);
-    if (!values) {
-      RestoreDefaults();
-      return;
-    }
-    SetInTextOrder(*values);
+    SetInTextOrderOrDefaults(ReadValues(Data, &DecimalValue));
   } catch (...) {
     RestoreDefaults();
   }
@@ -293,12 +296,7 @@ void clsTableColors::LoadData(std::string& Data) {
 
 void clsTableColors::LoadData2(const std::string& Data) {
   try {
-    const std::optional<Values> values = ReadValues(Data, &HexValue);
-    if (!values) {
-      RestoreDefaults();
-      return;
-    }
-    SetInTextOrder(*values);
+    SetInTextOrderOrDefaults(ReadValues(Data, &HexValue));
   } catch (...) {
     RestoreDefaults();
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace periodic {
@@ -87,6 +88,8 @@ class clsTableColors {
   // The colours in the order of the colour text (inert gas before amphoteric).
   std::array<std::int32_t, 12> InTextOrder() const;
   void SetInTextOrder(const std::array<std::int32_t, 12>& values);
+  // The values of a text that was read whole, or all defaults for one that was not.
+  void SetInTextOrderOrDefaults(const std::optional<std::array<std::int32_t, 12>>& values);
 
   std::int32_t s_color_ = 0;
   std::int32_t p_color_ = 0;
