@@ -87,7 +87,7 @@ PainterSink::~PainterSink() {
   m_painter.restore();
 }
 
-const QStaticText& PainterSink::CachedStaticText(const FontSpec& font, std::string_view text) {
+const QStaticText& PainterSink::CachedStaticText(const TextFont& font, std::string_view text) {
   thread_local std::map<std::tuple<std::string, double, bool, std::string>, QStaticText> cache;
   auto key = std::make_tuple(font.name, font.size, font.bold, std::string(text));
   auto found = cache.find(key);
@@ -176,7 +176,7 @@ void PainterSink::fillStroke(const QPointF& a, const QPointF& b, const QColor& c
   m_painter.fillRect(QRectF(topLeft, bottomRight), color);
 }
 
-void PainterSink::text(double x, double y, const FontSpec& font, Color color,
+void PainterSink::text(double x, double y, const TextFont& font, Color color,
                        std::string_view text) {
   // Trailing blanks (the padding of the record's text fields) show nothing.
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);

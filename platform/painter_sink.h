@@ -38,10 +38,10 @@ class PainterSink : public SurfaceSink {
   void box(double x1, double y1, double x2, double y2, Color color) override;
   void filledBox(double x1, double y1, double x2, double y2, Color color) override;
   void line(double x1, double y1, double x2, double y2, Color color) override;
-  void text(double x, double y, const FontSpec& font, Color color, std::string_view text) override;
+  void text(double x, double y, const TextFont& font, Color color, std::string_view text) override;
 
  private:
-  static const QStaticText& CachedStaticText(const FontSpec& font, std::string_view text);
+  static const QStaticText& CachedStaticText(const TextFont& font, std::string_view text);
   // A position in twips as a whole device pixel, so that boxes and fills meet exactly.
   double toPixel(double twips) const;
   void setLinePen(Color color);

@@ -7,12 +7,12 @@
 
 namespace periodic {
 
-double QtTextMetrics::textWidth(const FontSpec& font, std::string_view text) const {
+double QtTextMetrics::textWidth(const TextFont& font, std::string_view text) const {
   return CachedTableFont(font).metrics.horizontalAdvance(
       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-double QtTextMetrics::lineHeight(const FontSpec& font) const {
+double QtTextMetrics::lineHeight(const TextFont& font) const {
   return CachedTableFont(font).metrics.lineSpacing();
 }
 

@@ -20,25 +20,25 @@ QString TableFontFamily(const std::string& name) {
   return family;
 }
 
-QFont TableFont(const FontSpec& spec) {
+QFont TableFont(const TextFont& wanted) {
   QFont font;
-  font.setFamilies(QStringList{TableFontFamily(spec.name)});
+  font.setFamilies(QStringList{TableFontFamily(wanted.name)});
   // QFont takes whole pixels only; in twips that is a twentieth of a point, finer than any
   // size the table uses.
-  const int twips = static_cast<int>(std::lround(spec.size * kTwipsPerPoint));
+  const int twips = static_cast<int>(std::lround(wanted.size * kTwipsPerPoint));
   font.setPixelSize(twips > 0 ? twips : 1);
-  font.setBold(spec.bold);
+  font.setBold(wanted.bold);
   font.setItalic(false);
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 
-const MeasuredFont& CachedTableFont(const FontSpec& spec) {
+const MeasuredFont& CachedTableFont(const TextFont& wanted) {
   thread_local std::map<std::tuple<std::string, double, bool>, MeasuredFont> cache;
-  const auto key = std::make_tuple(spec.name, spec.size, spec.bold);
+  const auto key = std::make_tuple(wanted.name, wanted.size, wanted.bold);
   auto found = cache.find(key);
   if (found == cache.end()) {
-    QFont font = TableFont(spec);
+    QFont font = TableFont(wanted);
     found = cache.emplace(key, MeasuredFont{font, QFontMetricsF(font)}).first;
   }
   return found->second;

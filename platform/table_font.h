@@ -4,7 +4,7 @@
 #include <QFontMetricsF>
 #include <QString>
 
-#include "table/font_spec.h"
+#include "table/text_font.h"
 
 namespace periodic {
 
@@ -15,7 +15,7 @@ inline constexpr const char* kArialSubstitute = "Liberation Sans";
 // The Qt font for a drawing's font. Its pixel size is given in twips (points x 20), so the
 // font is meant for a painter whose unit is the twip and for metrics taken in twips. Hinting
 // is off so that widths and heights scale linearly with the size.
-QFont TableFont(const FontSpec& spec);
+QFont TableFont(const TextFont& wanted);
 
 // A table font with its metrics, made once per thread for each face, size and weight: the
 // table asks for a handful of fonts thousands of times.
@@ -23,7 +23,7 @@ struct MeasuredFont {
   QFont font;
   QFontMetricsF metrics;
 };
-const MeasuredFont& CachedTableFont(const FontSpec& spec);
+const MeasuredFont& CachedTableFont(const TextFont& wanted);
 
 // The face name TableFont asks for: "arial cyr" (any case, blanks around ignored) becomes the
 // substitute, any other name passes through.

@@ -27,7 +27,7 @@ void Drawing::line(double x1, double y1, double x2, double y2, Color color) {
   m_commands.push_back({DrawCommand::Kind::Line, x1, y1, x2, y2, color, {}, {}});
 }
 
-void Drawing::text(double x, double y, const FontSpec& font, Color color, std::string_view text) {
+void Drawing::text(double x, double y, const TextFont& font, Color color, std::string_view text) {
   m_commands.push_back({DrawCommand::Kind::Text, x, y, 0, 0, color, font, std::string(text)});
 }
 

@@ -17,7 +17,7 @@ struct DrawCommand {
   double x2 = 0;
   double y2 = 0;
   Color color = 0;
-  FontSpec font;
+  TextFont font;
   std::string text;
 
   bool operator==(const DrawCommand&) const = default;
@@ -32,7 +32,7 @@ class Drawing : public SurfaceSink {
   void box(double x1, double y1, double x2, double y2, Color color) override;
   void filledBox(double x1, double y1, double x2, double y2, Color color) override;
   void line(double x1, double y1, double x2, double y2, Color color) override;
-  void text(double x, double y, const FontSpec& font, Color color, std::string_view text) override;
+  void text(double x, double y, const TextFont& font, Color color, std::string_view text) override;
 
   // Draws every primitive since the last clear onto another sink.
   void replay(SurfaceSink& sink) const;

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "table/color.h"
-#include "table/font_spec.h"
 #include "table/surface_sink.h"
+#include "table/text_font.h"
 #include "table/text_metrics.h"
 
 namespace periodic {
@@ -22,7 +22,7 @@ class DrawingSurface {
   void setCurrentX(double x) { m_x = x; }
   void setCurrentY(double y) { m_y = y; }
 
-  const FontSpec& font() const { return m_font; }
+  const TextFont& font() const { return m_font; }
   void setFontName(std::string_view name) { m_font.name = name; }
   void setFontSize(double points) { m_font.size = points; }
   void setFontBold(bool bold) { m_font.bold = bold; }
@@ -64,7 +64,7 @@ class DrawingSurface {
   double m_y = 0;
   double m_width = 0;
   double m_height = 0;
-  FontSpec m_font;
+  TextFont m_font;
   Color m_foreColor = kBlack;
   Color m_backColor = kSystemWindowBackground;
 };

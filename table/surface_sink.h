@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "table/color.h"
-#include "table/font_spec.h"
+#include "table/text_font.h"
 
 namespace periodic {
 
@@ -18,7 +18,7 @@ class SurfaceSink {
   virtual void filledBox(double x1, double y1, double x2, double y2, Color color) = 0;
   virtual void line(double x1, double y1, double x2, double y2, Color color) = 0;
   // Text whose top-left corner is (x, y).
-  virtual void text(double x, double y, const FontSpec& font, Color color,
+  virtual void text(double x, double y, const TextFont& font, Color color,
                     std::string_view text) = 0;
 };
 

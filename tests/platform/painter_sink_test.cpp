@@ -171,7 +171,7 @@ TEST(PainterSinkTest, LinesAreTwoPixelsWideAndScaleWithZoom) {
 }
 
 TEST(PainterSinkTest, TextLiesBelowAndRightOfItsTopLeftCorner) {
-  const FontSpec font{"arial cyr", 15, true};
+  const TextFont font{"arial cyr", 15, true};
   Drawing drawing = Blank(4500, 1500);
   drawing.text(1500, 300, font, kBlack, "Fe Ж");
   const QtTextMetrics metrics;
@@ -198,7 +198,7 @@ TEST(PainterSinkTest, TextLiesBelowAndRightOfItsTopLeftCorner) {
 
 TEST(PainterSinkTest, TextIsDrawnInItsColour) {
   Drawing drawing = Blank(3000, 1500);
-  drawing.text(150, 150, FontSpec{"arial cyr", 20, true}, kRed, "Ш");
+  drawing.text(150, 150, TextFont{"arial cyr", 20, true}, kRed, "Ш");
   const QImage image = RenderDrawing(drawing, 200);
   int red = 0;
   for (int y = 0; y < image.height(); ++y) {

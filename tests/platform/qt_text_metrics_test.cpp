@@ -11,8 +11,8 @@
 namespace periodic {
 namespace {
 
-FontSpec Arial(double size, bool bold = false) {
-  return FontSpec{"arial cyr", size, bold};
+TextFont Arial(double size, bool bold = false) {
+  return TextFont{"arial cyr", size, bold};
 }
 
 TEST(TableFontTest, OnlyArialCyrIsReplaced) {

@@ -99,11 +99,11 @@ std::string Blanks(int n) {
 }
 
 double WidthOf(const std::string& text, double size) {
-  return FixedTextMetrics{}.textWidth(FontSpec{"arial cyr", size, true}, text);
+  return FixedTextMetrics{}.textWidth(TextFont{"arial cyr", size, true}, text);
 }
 
 double LineHeightOf(double size, bool bold) {
-  return FixedTextMetrics{}.lineHeight(FontSpec{"arial cyr", size, bold});
+  return FixedTextMetrics{}.lineHeight(TextFont{"arial cyr", size, bold});
 }
 
 void ExpectTextAt(const Frame& f, const std::string& text, double x, double y, double size) {

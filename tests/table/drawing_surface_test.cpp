@@ -78,7 +78,7 @@ TEST_F(DrawingSurfaceTest, StateGoesWithEveryText) {
   m_surface.setFontBold(true);
   m_surface.setForeColor(65535);
   m_surface.printText("O");
-  EXPECT_EQ(Last().font, (FontSpec{"arial cyr", 12, true}));
+  EXPECT_EQ(Last().font, (TextFont{"arial cyr", 12, true}));
   EXPECT_EQ(Last().color, 65535);
 }
 

@@ -5,12 +5,12 @@
 namespace periodic {
 
 // A font as the drawing asks for it: face name, size in points and weight.
-struct FontSpec {
+struct TextFont {
   std::string name = "arial cyr";
   double size = 8;
   bool bold = false;
 
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const TextFont&) const = default;
 };
 
 }  // namespace periodic
