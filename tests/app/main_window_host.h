@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QTemporaryDir>
-#include <deque>
 #include <memory>
 #include <optional>
 
@@ -18,13 +17,14 @@ class ScriptedPrompts : public table::UserPrompts {
   void warning(QWidget*, const QString&, const QString& text) override { messages << text; }
   std::optional<QString> askText(QWidget*, const QString&, const QString& prompt) override {
     prompts << prompt;
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.pop_front();
+    if (answers.isEmpty()) return std::nullopt;
+    const QString answer = answers.takeFirst();
+    if (answer.isNull()) return std::nullopt;
     return answer;
   }
 
-  std::deque<std::optional<QString>> answers;
+  // The answers in turn; a null text stands for Cancel, an empty one for an empty answer.
+  QStringList answers;
   QStringList prompts;
   QStringList messages;
 };

@@ -99,7 +99,7 @@ TEST(MainWindow, KeysFollowTheirTable) {
   EXPECT_EQ(printed.count(), 1);
   host.window->toggleView("LongPeriods");
 
-  host.prompts.answers = {QString("333"), QString(), std::nullopt, QString("abc")};
+  host.prompts.answers = {QString("333"), QString(""), QString(), QString("abc")};
   const int shownIndex = host.window->findChild<QComboBox*>("cmbZoom")->currentIndex();
   QTest::keyClick(host.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
   EXPECT_EQ(host.prompts.prompts.value(0), "Zoom: ");
