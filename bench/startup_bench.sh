@@ -26,7 +26,8 @@ for _ in $(seq "$runs"); do
   start=$(date +%s%N)
   "$program" >/dev/null 2>&1 &
   pid=$!
-  xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
+  # xdotool's own --sync polls only twice a second: ask again every few milliseconds.
+  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do sleep 0.002; done
   end=$(date +%s%N)
   times+=($(( (end - start) / 1000000 )))
   peaks+=($(awk '/VmHWM/ {print $2}' "/proc/$pid/status"))
