@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QPluginLoader>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -186,6 +188,31 @@ TEST_F(VexelViewportTest, DrawingWithoutTheDataFileIsAClearError) {
   // A new control opens the file again.
   VexelHost again;
   EXPECT_FALSE(again.control().Refresh().failed());
+}
+
+TEST(VexelDataFile, AShortDataFileReachesTheHostAsAClearError) {
+  // A copy of the library beside a data file that ends after forty records.
+  QTemporaryDir dir;
+  ASSERT_TRUE(QFile::copy(QStringLiteral(VEXEL_LIBRARY_FILE), dir.filePath("libVexel.so")));
+  QFile data(dir.filePath("Elements.dat"));
+  ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+  data.write(QByteArray(180 * 40, ' '));
+  data.close();
+  QPluginLoader loader(dir.filePath("libVexel.so"));
+  auto* library = qobject_cast<vexel::VexelLibrary*>(loader.instance());
+  ASSERT_NE(library, nullptr) << loader.errorString().toStdString();
+  QWidget window;
+  vexel::Error creation;
+  auto control = library->CreateControl(vexel::kProgId, &window, &creation);
+  ASSERT_NE(control, nullptr);
+  EXPECT_FALSE(creation.failed());
+  EXPECT_EQ(QFileInfo(data.fileName()).size(), 180 * 40);  // an existing file is never replaced
+  control->InitProperties();
+  const vexel::Error error = control->Refresh();
+  EXPECT_TRUE(error.failed());
+  EXPECT_TRUE(error.description.startsWith("record 41 of file '" + dir.filePath("Elements.dat") +
+                                           "' lies beyond its end"))
+      << error.description.toStdString();
 }
 
 }  // namespace
