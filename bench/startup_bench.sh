@@ -14,8 +14,8 @@ display=:97
 Xvfb $display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
 export DISPLAY=$display
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 # Each run starts from the same configuration.
 config=$(mktemp -d)
 export XDG_CONFIG_HOME=$config
@@ -27,7 +27,10 @@ for _ in $(seq "$runs"); do
   "$program" >/dev/null 2>&1 &
   pid=$!
   # xdotool's own --sync polls only twice a second: ask again every few milliseconds.
-  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do sleep 0.002; done
+  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { echo "the program ended before showing its window" >&2; exit 1; }
+    sleep 0.002
+  done
   end=$(date +%s%N)
   times+=($(( (end - start) / 1000000 )))
   peaks+=($(awk '/VmHWM/ {print $2}' "/proc/$pid/status"))
