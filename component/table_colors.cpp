@@ -162,19 +162,19 @@ std::optional<Values> ReadValues(std::string_view data, ValueReader read) {
 }  // namespace
 
 void clsTableColors::RestoreDefaults() {
-  differ_by_element_type_ = false;
-  s_color_ = kDefaultSColor;
-  p_color_ = kDefaultPColor;
-  d_color_ = kDefaultDColor;
-  f_color_ = kDefaultFColor;
-  metall_color_ = kDefaultMetallColor;
-  non_metall_color_ = kDefaultNonMetallColor;
-  amfotern_color_ = kDefaultAmfoternColor;
-  inert_gass_color_ = kDefaultInertGassColor;
-  alkaline_color_ = kDefaultAlkalineColor;
-  alkalineplain_color_ = kDefaultAlkalineplainColor;
-  halogen_color_ = kDefaultHalogenColor;
-  transitional_color_ = kDefaultTransitionalColor;
+  m_differByElementType = false;
+  m_sColor = kDefaultSColor;
+  m_pColor = kDefaultPColor;
+  m_dColor = kDefaultDColor;
+  m_fColor = kDefaultFColor;
+  m_metallColor = kDefaultMetallColor;
+  m_nonMetallColor = kDefaultNonMetallColor;
+  m_amfoternColor = kDefaultAmfoternColor;
+  m_inertGassColor = kDefaultInertGassColor;
+  m_alkalineColor = kDefaultAlkalineColor;
+  m_alkalineplainColor = kDefaultAlkalineplainColor;
+  m_halogenColor = kDefaultHalogenColor;
+  m_transitionalColor = kDefaultTransitionalColor;
 }
 
 std::int32_t clsTableColors::GetColor(std::int32_t Num) const {
@@ -224,39 +224,39 @@ std::int32_t clsTableColors::GetColor(std::int32_t Num) const {
   }
 
   std::int32_t color = 0;
-  if (inert) color = inert_gass_color_;
-  if (metal) color = metall_color_;
-  if (non_metal) color = non_metall_color_;
-  if (metal && non_metal) color = amfotern_color_;
-  if (differ_by_element_type_) {
-    if (alkali) color = alkaline_color_;
-    if (alkaline_earth) color = alkalineplain_color_;
-    if (halogen) color = halogen_color_;
-    if (transition) color = transitional_color_;
+  if (inert) color = m_inertGassColor;
+  if (metal) color = m_metallColor;
+  if (non_metal) color = m_nonMetallColor;
+  if (metal && non_metal) color = m_amfoternColor;
+  if (m_differByElementType) {
+    if (alkali) color = m_alkalineColor;
+    if (alkaline_earth) color = m_alkalineplainColor;
+    if (halogen) color = m_halogenColor;
+    if (transition) color = m_transitionalColor;
   }
   return color;
 }
 
 std::array<std::int32_t, 12> clsTableColors::InTextOrder() const {
   return {
-      s_color_,          p_color_,           d_color_,        f_color_,        metall_color_,
-      non_metall_color_, inert_gass_color_,  amfotern_color_, alkaline_color_, alkalineplain_color_,
-      halogen_color_,    transitional_color_};
+      m_sColor,         m_pColor,           m_dColor,        m_fColor,        m_metallColor,
+      m_nonMetallColor, m_inertGassColor,   m_amfoternColor, m_alkalineColor, m_alkalineplainColor,
+      m_halogenColor,   m_transitionalColor};
 }
 
 void clsTableColors::SetInTextOrder(const std::array<std::int32_t, 12>& values) {
-  s_color_ = values[0];
-  p_color_ = values[1];
-  d_color_ = values[2];
-  f_color_ = values[3];
-  metall_color_ = values[4];
-  non_metall_color_ = values[5];
-  inert_gass_color_ = values[6];
-  amfotern_color_ = values[7];
-  alkaline_color_ = values[8];
-  alkalineplain_color_ = values[9];
-  halogen_color_ = values[10];
-  transitional_color_ = values[11];
+  m_sColor = values[0];
+  m_pColor = values[1];
+  m_dColor = values[2];
+  m_fColor = values[3];
+  m_metallColor = values[4];
+  m_nonMetallColor = values[5];
+  m_inertGassColor = values[6];
+  m_amfoternColor = values[7];
+  m_alkalineColor = values[8];
+  m_alkalineplainColor = values[9];
+  m_halogenColor = values[10];
+  m_transitionalColor = values[11];
 }
 
 std::string clsTableColors::SaveData() const {

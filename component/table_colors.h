@@ -32,32 +32,32 @@ class clsTableColors {
 
   clsTableColors() { RestoreDefaults(); }
 
-  std::int32_t SColor() const { return s_color_; }
-  void setSColor(std::int32_t value) { s_color_ = value; }
-  std::int32_t PColor() const { return p_color_; }
-  void setPColor(std::int32_t value) { p_color_ = value; }
-  std::int32_t DColor() const { return d_color_; }
-  void setDColor(std::int32_t value) { d_color_ = value; }
-  std::int32_t FColor() const { return f_color_; }
-  void setFColor(std::int32_t value) { f_color_ = value; }
-  std::int32_t MetallColor() const { return metall_color_; }
-  void setMetallColor(std::int32_t value) { metall_color_ = value; }
-  std::int32_t NonMetallColor() const { return non_metall_color_; }
-  void setNonMetallColor(std::int32_t value) { non_metall_color_ = value; }
-  std::int32_t AmfoternColor() const { return amfotern_color_; }
-  void setAmfoternColor(std::int32_t value) { amfotern_color_ = value; }
-  std::int32_t InertGassColor() const { return inert_gass_color_; }
-  void setInertGassColor(std::int32_t value) { inert_gass_color_ = value; }
-  std::int32_t AlkalineColor() const { return alkaline_color_; }
-  void setAlkalineColor(std::int32_t value) { alkaline_color_ = value; }
-  std::int32_t AlkalineplainColor() const { return alkalineplain_color_; }
-  void setAlkalineplainColor(std::int32_t value) { alkalineplain_color_ = value; }
-  std::int32_t HalogenColor() const { return halogen_color_; }
-  void setHalogenColor(std::int32_t value) { halogen_color_ = value; }
-  std::int32_t TransitionalColor() const { return transitional_color_; }
-  void setTransitionalColor(std::int32_t value) { transitional_color_ = value; }
-  bool DifferByElementType() const { return differ_by_element_type_; }
-  void setDifferByElementType(bool value) { differ_by_element_type_ = value; }
+  std::int32_t SColor() const { return m_sColor; }
+  void setSColor(std::int32_t value) { m_sColor = value; }
+  std::int32_t PColor() const { return m_pColor; }
+  void setPColor(std::int32_t value) { m_pColor = value; }
+  std::int32_t DColor() const { return m_dColor; }
+  void setDColor(std::int32_t value) { m_dColor = value; }
+  std::int32_t FColor() const { return m_fColor; }
+  void setFColor(std::int32_t value) { m_fColor = value; }
+  std::int32_t MetallColor() const { return m_metallColor; }
+  void setMetallColor(std::int32_t value) { m_metallColor = value; }
+  std::int32_t NonMetallColor() const { return m_nonMetallColor; }
+  void setNonMetallColor(std::int32_t value) { m_nonMetallColor = value; }
+  std::int32_t AmfoternColor() const { return m_amfoternColor; }
+  void setAmfoternColor(std::int32_t value) { m_amfoternColor = value; }
+  std::int32_t InertGassColor() const { return m_inertGassColor; }
+  void setInertGassColor(std::int32_t value) { m_inertGassColor = value; }
+  std::int32_t AlkalineColor() const { return m_alkalineColor; }
+  void setAlkalineColor(std::int32_t value) { m_alkalineColor = value; }
+  std::int32_t AlkalineplainColor() const { return m_alkalineplainColor; }
+  void setAlkalineplainColor(std::int32_t value) { m_alkalineplainColor = value; }
+  std::int32_t HalogenColor() const { return m_halogenColor; }
+  void setHalogenColor(std::int32_t value) { m_halogenColor = value; }
+  std::int32_t TransitionalColor() const { return m_transitionalColor; }
+  void setTransitionalColor(std::int32_t value) { m_transitionalColor = value; }
+  bool DifferByElementType() const { return m_differByElementType; }
+  void setDifferByElementType(bool value) { m_differByElementType = value; }
 
   // All twelve colours back to their defaults, DifferByElementType off.
   void RestoreDefaults();
@@ -91,19 +91,19 @@ class clsTableColors {
   // The values of a text that was read whole, or all defaults for one that was not.
   void SetInTextOrderOrDefaults(const std::optional<std::array<std::int32_t, 12>>& values);
 
-  std::int32_t s_color_ = 0;
-  std::int32_t p_color_ = 0;
-  std::int32_t d_color_ = 0;
-  std::int32_t f_color_ = 0;
-  std::int32_t metall_color_ = 0;
-  std::int32_t non_metall_color_ = 0;
-  std::int32_t amfotern_color_ = 0;
-  std::int32_t inert_gass_color_ = 0;
-  std::int32_t alkaline_color_ = 0;
-  std::int32_t alkalineplain_color_ = 0;
-  std::int32_t halogen_color_ = 0;
-  std::int32_t transitional_color_ = 0;
-  bool differ_by_element_type_ = false;
+  std::int32_t m_sColor = 0;
+  std::int32_t m_pColor = 0;
+  std::int32_t m_dColor = 0;
+  std::int32_t m_fColor = 0;
+  std::int32_t m_metallColor = 0;
+  std::int32_t m_nonMetallColor = 0;
+  std::int32_t m_amfoternColor = 0;
+  std::int32_t m_inertGassColor = 0;
+  std::int32_t m_alkalineColor = 0;
+  std::int32_t m_alkalineplainColor = 0;
+  std::int32_t m_halogenColor = 0;
+  std::int32_t m_transitionalColor = 0;
+  bool m_differByElementType = false;
 };
 
 }  // namespace periodic

@@ -45,8 +45,6 @@ void DrawSeriesCaption(DrawingSurface& surface, int series, double left, double 
   surface.printLine(series == 1 ? kLanthanidesCaption : kActinidesCaption);
 }
 
-// ---- Long-period form ----
-
 // Header of long-form column 0..6 or 10..17: I A, II A, III B ... VII B, I B, II B, III A ...
 // VIII A, indented less as the numerals widen.
 std::string LongFormGroupHeader(int column) {
@@ -99,8 +97,6 @@ void DrawLongForm(const TableDrawContext& context) {
     DrawSeriesCaption(s, series, x - 540, x + 360, top, x - 340);
   }
 }
-
-// ---- Short-period form ----
 
 // Header of short-form group column 0..7; group VIII spreads over columns 7 to 9.
 std::string ShortFormGroupHeader(int column) {

@@ -90,9 +90,9 @@ frmAbout::frmAbout(RegistryReader& registry, ProgramStarter& starter, UserPrompt
                    QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      registry_(registry),
-      starter_(starter),
-      prompts_(prompts) {
+      m_registry(registry),
+      m_starter(starter),
+      m_prompts(prompts) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("О программе"));
   setModal(true);
@@ -196,19 +196,19 @@ void frmAbout::StartSysInfo() {
   // The registry names the program itself; if it does not, it may name the directory that holds
   // it. A program that fails to start counts as missing.
   if (const auto program =
-          registry_.readValue(QLatin1String(kSysInfoKey), QLatin1String(kSysInfoValue))) {
+          m_registry.readValue(QLatin1String(kSysInfoKey), QLatin1String(kSysInfoValue))) {
     if (TryStart(*program)) return;
-  } else if (const auto directory = registry_.readValue(QLatin1String(kSysInfoLocationKey),
-                                                        QLatin1String(kSysInfoLocationValue))) {
+  } else if (const auto directory = m_registry.readValue(QLatin1String(kSysInfoLocationKey),
+                                                         QLatin1String(kSysInfoLocationValue))) {
     const QString program = *directory + QStringLiteral("/msinfo32");
     if (QFileInfo(program).isFile() && TryStart(program)) return;
   }
-  prompts_.information(this, ProgramTitle(), SysInfoMissingMessage());
+  m_prompts.information(this, ProgramTitle(), SysInfoMissingMessage());
 }
 
 bool frmAbout::TryStart(const QString& program) {
   if (program.isEmpty()) return false;
-  return starter_.startDetached(program, {});
+  return m_starter.startDetached(program, {});
 }
 
 }  // namespace table

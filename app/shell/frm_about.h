@@ -46,9 +46,9 @@ class frmAbout : public QDialog {
  private:
   bool TryStart(const QString& program);
 
-  RegistryReader& registry_;
-  ProgramStarter& starter_;
-  UserPrompts& prompts_;
+  RegistryReader& m_registry;
+  ProgramStarter& m_starter;
+  UserPrompts& m_prompts;
 };
 
 }  // namespace table

@@ -166,7 +166,7 @@ frmSplash::frmSplash(QWidget* parent) : QFrame(parent, Qt::SplashScreen | Qt::Fr
 }
 
 void frmSplash::setProgress(int value) {
-  if (closed_) return;
+  if (m_closed) return;
   pgbLoadProgress->setValue(value);
 }
 
@@ -196,7 +196,7 @@ void frmSplash::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmSplash::closeEvent(QCloseEvent* event) {
-  closed_ = true;
+  m_closed = true;
   QFrame::closeEvent(event);
 }
 

@@ -22,7 +22,7 @@ class frmSplash : public QFrame {
 
   // Sets the start-up progress, 0 to 100. Does nothing once the window is closed.
   void setProgress(int value);
-  bool isClosed() const { return closed_; }
+  bool isClosed() const { return m_closed; }
 
   QFrame* Frame1 = nullptr;
   QLabel* imgLogo = nullptr;
@@ -41,7 +41,7 @@ class frmSplash : public QFrame {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  bool closed_ = false;
+  bool m_closed = false;
 };
 
 }  // namespace table

@@ -14,7 +14,7 @@ QString RegistryNumberText(std::uint32_t value) {
 LinuxRegistry::LinuxRegistry()
     : LinuxRegistry([](const QString& name) { return QStandardPaths::findExecutable(name); }) {}
 
-LinuxRegistry::LinuxRegistry(ExecutableFinder finder) : finder_(std::move(finder)) {}
+LinuxRegistry::LinuxRegistry(ExecutableFinder finder) : m_finder(std::move(finder)) {}
 
 QStringList LinuxRegistry::SysInfoPrograms() {
   return {QStringLiteral("hardinfo"), QStringLiteral("gnome-system-monitor"),
@@ -28,7 +28,7 @@ std::optional<QString> LinuxRegistry::readValue(const QString& key, const QStrin
     return std::nullopt;
   }
   for (const QString& program : SysInfoPrograms()) {
-    const QString path = finder_(program);
+    const QString path = m_finder(program);
     if (!path.isEmpty()) return path;
   }
   return std::nullopt;

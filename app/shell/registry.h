@@ -45,7 +45,7 @@ class LinuxRegistry : public RegistryReader {
   static QStringList SysInfoPrograms();
 
  private:
-  ExecutableFinder finder_;
+  ExecutableFinder m_finder;
 };
 
 }  // namespace table
