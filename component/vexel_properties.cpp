@@ -88,7 +88,7 @@ std::int32_t Vexel::ZoomVal() const {
 }
 Error Vexel::setZoomVal(std::int32_t v) {
   if (v < 2 || v > 349) return {};
-  const Error error = ZoomTable(v);
+  Error error = ZoomTable(v);
   if (error.failed()) return error;
   emit PropertyChanged("ZoomVal");
   return {};

@@ -59,7 +59,7 @@ Error Vexel::ZoomTable(std::int32_t z) {
   m_outHeight = static_cast<float>(z * m_picOutPicture.height() / 100);
   picOutput->setZoom(z);
   placeOutput();
-  const Error error = RefreshScrollbars();
+  Error error = RefreshScrollbars();
   if (error.failed()) return error;
   emit ChangeStatusbarText(QStringLiteral("Готово"));
   return {};

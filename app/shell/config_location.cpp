@@ -26,7 +26,7 @@ bool CanCreateFilesIn(const QString& folder) {
 
 QString ChooseConfigDirectory(const QString& programFolder) {
   if (CanCreateFilesIn(programFolder)) return programFolder;
-  const QString fallback = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  QString fallback = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   // A folder that cannot be made shows when its files are opened; the error names them.
   QDir().mkpath(fallback);
   return fallback;
