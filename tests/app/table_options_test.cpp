@@ -1,7 +1,9 @@
 #include "app/shell/table_options.h"
 
 #include <gtest/gtest.h>
+
 #include <unistd.h>
+#include "temp_folder_test.h"
 
 #include <bit>
 #include <cmath>
@@ -65,36 +67,9 @@ void PutFloat(Bytes& b, std::size_t at, float v) {
   for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(bits >> (8 * i));
 }
 
-class TableOptionsTest : public ::testing::Test {
+class TableOptionsTest : public TempFolderTest {
  protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() /
-            ("table-options-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   std::string Ini() const { return (m_dir / "Table.ini").string(); }
-
-  static Bytes Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  static void WriteFile(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-  }
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(m_dir))
-      names.push_back(e.path().filename().string());
-    return names;
-  }
-
-  fs::path m_dir;
 };
 
 // First start: no Table.ini, defaults, and the file written at closing holds 156 bytes with

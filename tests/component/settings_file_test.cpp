@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include "temp_folder_test.h"
+
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 
 #include <cerrno>
 #include <csignal>
@@ -53,37 +55,9 @@ DisplayOptions AllFlagsFalse(std::int32_t zoom, bool viewerOnDblClick) {
   return o;
 }
 
-class SettingsFileTest : public ::testing::Test {
+class SettingsFileTest : public TempFolderTest {
  protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() /
-            ("settings-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
-  std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
   std::string Cfg() const { return PathOf("Table.cfg"); }
-
-  static Bytes Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  static void WriteFile(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-  }
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(m_dir))
-      names.push_back(e.path().filename().string());
-    return names;
-  }
-
-  fs::path m_dir;
 };
 
 TEST_F(SettingsFileTest, ZoomAndAllFlagsFalseGiveTheDocumentedBytes) {
