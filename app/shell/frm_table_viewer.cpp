@@ -18,6 +18,7 @@
 #include "app/shell/program_info.h"
 #include "app/shell/wheel_scroll.h"
 #include "data/data_error.h"
+#include "platform/virtual_key.h"
 
 // The icons are compiled into a static library, whose resources load only when asked for.
 static void LoadIconResources() {
@@ -183,7 +184,7 @@ bool frmTableViewer::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = static_cast<QWidget*>(watched);
   if (widget->window() != this) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
-  return handleKey(key->key(), key->modifiers());
+  return handleKey(periodic::VirtualKey(*key), key->modifiers());
 }
 
 bool frmTableViewer::handleKey(int key, Qt::KeyboardModifiers modifiers) {

@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 
 #include "main_window_host.h"
+#include "russian_key_events.h"
 
 namespace {
 
@@ -111,6 +112,28 @@ TEST(MainWindow, KeysFollowTheirTable) {
   EXPECT_EQ(host.prompts.messages.size(), 1);  // the text that is not a number
 
   QTest::keyClick(host.window.get(), Qt::Key_Q, Qt::AltModifier);
+  EXPECT_FALSE(host.window->isVisible());
+}
+
+TEST(MainWindow, KeysActOnTheKeyUnderTheRussianLayout) {
+  MainWindowHost host;
+  host.show();
+  VexelControl& halden = *host.window->Halden();
+  QSignalSpy printed(host.menuItem("mnuFile_PrintTable"), &QAction::triggered);
+  QSignalSpy viewer(host.menuItem("mnuFile_RunElementViewer"), &QAction::triggered);
+  const bool before = halden.LongPeriods();
+  SendRussianKey(host.window.get(), Qt::Key_P);
+  EXPECT_NE(halden.LongPeriods(), before);
+  SendRussianKey(host.window.get(), Qt::Key_P, Qt::ShiftModifier);
+  EXPECT_EQ(halden.LongPeriods(), before);
+  SendRussianKey(host.window.get(), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(printed.count(), 1);
+  SendRussianKey(host.window.get(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(viewer.count(), 1);
+  host.prompts.answers = {QString("150")};
+  SendRussianKey(host.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_EQ(halden.ZoomVal(), 150);
+  SendRussianKey(host.window.get(), Qt::Key_Q, Qt::AltModifier);
   EXPECT_FALSE(host.window->isVisible());
 }
 
