@@ -39,6 +39,10 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   m_prompts = m_setup.prompts ? m_setup.prompts : m_ownPrompts.get();
   m_registry = m_setup.registry ? m_setup.registry : m_ownRegistry.get();
   m_starter = m_setup.starter ? m_setup.starter : m_ownStarter.get();
+  if (!m_setup.printerSetup) m_ownPrinterSetup = std::make_unique<DialogPrinterSetup>();
+  if (!m_setup.help) m_ownHelp = std::make_unique<NoHelp>();
+  m_printerSetup = m_setup.printerSetup ? m_setup.printerSetup : m_ownPrinterSetup.get();
+  m_help = m_setup.help ? m_setup.help : m_ownHelp.get();
   LoadIconResources();
   setObjectName("frmTableViewer");
   setWindowTitle(ProgramTitle());

@@ -5,6 +5,8 @@
 #include <map>
 #include <memory>
 
+#include "app/shell/help_calls.h"
+#include "app/shell/printer_setup.h"
 #include "app/shell/registry.h"
 #include "app/shell/table_options.h"
 #include "app/shell/user_prompts.h"
@@ -24,10 +26,12 @@ namespace table {
 // What the main window needs from outside: where the control library lies, the dialogs it
 // may show, and the splash window's progress bar.
 struct MainWindowSetup {
-  QString libraryFolder;               // empty: the program's folder
-  UserPrompts* prompts = nullptr;      // null: real dialogs
-  RegistryReader* registry = nullptr;  // null: the system's
-  ProgramStarter* starter = nullptr;   // null: real processes
+  QString libraryFolder;                 // empty: the program's folder
+  UserPrompts* prompts = nullptr;        // null: real dialogs
+  RegistryReader* registry = nullptr;    // null: the system's
+  ProgramStarter* starter = nullptr;     // null: real processes
+  PrinterSetup* printerSetup = nullptr;  // null: the real printer-setup dialog
+  HelpCalls* help = nullptr;             // null: the program's help
   std::function<void(int)> progress;
 };
 
@@ -47,6 +51,8 @@ class frmTableViewer : public QMainWindow {
   TableOptions& options() { return m_options; }
   bool initialRefreshPending() const { return m_initialRefreshPending; }
   periodic::ElementDataFile& dataFile() { return m_dataFile; }
+  PrinterSetup& printerSetup() { return *m_printerSetup; }
+  HelpCalls& help() { return *m_help; }
 
   // Commands, as the menus, the toolbar and the keys run them.
   void toggleView(const char* property);
@@ -102,6 +108,10 @@ class frmTableViewer : public QMainWindow {
   UserPrompts* m_prompts;
   RegistryReader* m_registry;
   ProgramStarter* m_starter;
+  std::unique_ptr<PrinterSetup> m_ownPrinterSetup;
+  std::unique_ptr<HelpCalls> m_ownHelp;
+  PrinterSetup* m_printerSetup;
+  HelpCalls* m_help;
   std::unique_ptr<vexel::VexelControl> m_halden;
   QString m_loadError;
   TableOptions m_options;
