@@ -112,6 +112,7 @@ class Parser {
   // While a group is folded: the index of each element's entry within it.
   std::array<std::uint32_t, 256> m_slot{};
   std::int64_t m_charge = 0;
+  bool m_signAfterCount = false;
 };
 
 std::size_t Parser::SkipBlanks() {
@@ -155,6 +156,7 @@ ParsedFormula Parser::Run() {
   result.atoms.reserve(m_entries.size());
   for (const Entry& entry : m_entries) result.atoms.push_back({entry.element, entry.count});
   result.charge = m_charge;
+  result.signAfterCount = m_signAfterCount;
   return result;
 }
 
@@ -255,6 +257,7 @@ void Parser::ReadCharge() {
       Fail(m_pos, "После «^» ожидается заряд, например ^2- или ^+.");
     }
   } else {
+    m_signAfterCount = m_pos > 0 && IsDigit(m_text[m_pos - 1]);
     sign = Peek();
     ++m_pos;
     if (IsDigit(Peek())) {

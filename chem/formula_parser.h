@@ -25,6 +25,9 @@ struct ParsedFormula {
   std::vector<AtomCount> atoms;
   // The ion's charge as written after "^" or as trailing "+"/"-"; 0 for a neutral formula.
   std::int64_t charge = 0;
+  // The sign follows a count without "^" ("Fe3+"): the digits were read as a count, which the
+  // result points out, since the writer may have meant the charge.
+  bool signAfterCount = false;
 };
 
 // Reads a formula as students write it: symbols with counts ("H2SO4"), nested (), [] and {}

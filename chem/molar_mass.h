@@ -32,6 +32,7 @@ struct MolarMass {
   int decimals = 0;
   std::vector<ElementShare> shares;  // in the order of the formula
   std::int64_t charge = 0;
+  bool signAfterCount = false;  // see ParsedFormula
   bool HasMassNumbers() const;
 };
 

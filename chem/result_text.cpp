@@ -62,6 +62,10 @@ std::string FormatMolarMass(std::string_view formula, const MolarMass& result) {
   text += "Молярная масса: " + FormatDecimal(result.total, result.decimals) + " г/моль\n";
   if (result.charge != 0)
     text += "Заряд: " + FormatCharge(result.charge) + " (на массу не влияет)\n";
+  if (result.signAfterCount)
+    text +=
+        "Число перед знаком заряда считается числом атомов; заряд в несколько единиц пишут после "
+        "«^»: Fe^3+, SO4^2-.\n";
   text += "\n";
 
   std::vector<Row> rows = {{"Символ", "Элемент", "Атомов", "Масса, г/моль", "Доля, %"}};

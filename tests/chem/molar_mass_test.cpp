@@ -127,7 +127,12 @@ TEST(ResultText, MolarMassAndTableAsPlainText) {
             "H       Водород       10         10,079     4,04\n");
   EXPECT_TRUE(FormatMolarMass("NH4+", Calculate("NH4+"))
                   .starts_with("Формула: NH4+\nМолярная масса: 18,0385 г/моль\n"
-                               "Заряд: + (на массу не влияет)\n\n"));
+                               "Заряд: + (на массу не влияет)\n"
+                               "Число перед знаком заряда считается числом атомов; заряд в "
+                               "несколько единиц пишут после «^»: Fe^3+, SO4^2-.\n\n"));
+  EXPECT_TRUE(FormatMolarMass("SO4^2-", Calculate("SO4^2-"))
+                  .starts_with("Формула: SO4^2-\nМолярная масса: 96,064 г/моль\n"
+                               "Заряд: 2- (на массу не влияет)\n\n"));
 }
 
 }  // namespace
