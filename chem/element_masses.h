@@ -41,7 +41,7 @@ class ElementMasses {
   static int SlotOf(std::string_view symbol);
 
   std::vector<ElementMass> m_elements;
-  std::array<std::uint8_t, 26 * 27> m_bySlot{};  // element number, 0 for none
+  std::array<std::uint8_t, std::size_t{26} * 27> m_bySlot{};  // element number, 0 for none
 };
 
 // Reads the records of the element data file at path. Throws periodic::DataError naming the file

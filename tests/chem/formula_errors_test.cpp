@@ -101,7 +101,7 @@ TEST(FormulaErrors, TenThousandNestedBracketsAreReadWithoutRecursion) {
   std::string doubling = open + "H";
   for (std::size_t i = 0; i < kDepth; ++i) doubling += ")2";
   const FormulaError overflow = ErrorOf(doubling);
-  EXPECT_EQ(overflow.position, kDepth + 2 + 2 * 49);
+  EXPECT_EQ(overflow.position, kDepth + 2 + std::size_t{2} * 49);
   EXPECT_EQ(overflow.message, "Слишком много атомов: допускается не больше 10^15 атомов элемента.");
 }
 
