@@ -39,6 +39,23 @@ frmTarvik::frmTarvik(ProgramData data, QWidget* parent)
       txtResult(new QPlainTextEdit(this)),
       lblHistory(new QLabel("&История:", this)),
       lstHistory(new QListWidget(this)) {
+  arrange();
+  connect(txtFormula, &QLineEdit::returnPressed, this, &frmTarvik::calculate);
+  connect(cmdCalculate, &QPushButton::clicked, this, &frmTarvik::calculate);
+  connect(lstHistory, &QListWidget::itemClicked, this, &frmTarvik::recall);
+  for (QWidget* child : {static_cast<QWidget*>(txtFormula), static_cast<QWidget*>(txtResult),
+                         static_cast<QWidget*>(lstHistory), static_cast<QWidget*>(cmdCalculate)})
+    child->installEventFilter(this);
+  installEventFilter(this);
+
+  if (!m_data.masses) {
+    txtFormula->setEnabled(false);
+    cmdCalculate->setEnabled(false);
+    showResult(QString::fromStdString(m_data.error));
+  }
+}
+
+void frmTarvik::arrange() {
   setObjectName("frmTarvik");
   setWindowTitle("Химический калькулятор");
   lblFormula->setObjectName("lblFormula");
@@ -54,7 +71,6 @@ frmTarvik::frmTarvik(ProgramData data, QWidget* parent)
   txtResult->setReadOnly(true);
   txtResult->setFont(FixedFont());
   txtResult->setLineWrapMode(QPlainTextEdit::NoWrap);
-  cmdCalculate->setDefault(true);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(lblFormula, 0, 0);
@@ -66,20 +82,6 @@ frmTarvik::frmTarvik(ProgramData data, QWidget* parent)
   layout->setColumnStretch(1, 1);
   layout->setRowStretch(2, 1);
   resize(760, 420);
-
-  connect(txtFormula, &QLineEdit::returnPressed, this, &frmTarvik::calculate);
-  connect(cmdCalculate, &QPushButton::clicked, this, &frmTarvik::calculate);
-  connect(lstHistory, &QListWidget::itemClicked, this, &frmTarvik::recall);
-  for (QWidget* child : {static_cast<QWidget*>(txtFormula), static_cast<QWidget*>(txtResult),
-                         static_cast<QWidget*>(lstHistory), static_cast<QWidget*>(cmdCalculate)})
-    child->installEventFilter(this);
-  installEventFilter(this);
-
-  if (!m_data.masses) {
-    txtFormula->setEnabled(false);
-    cmdCalculate->setEnabled(false);
-    showResult(QString::fromStdString(m_data.error));
-  }
 }
 
 QString frmTarvik::resultText() const {

@@ -30,6 +30,8 @@ class frmTarvik : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Names, captions and the layout of the controls.
+  void arrange();
   void calculate();
   void recall(QListWidgetItem* item);
   void remember(const QString& formula);
