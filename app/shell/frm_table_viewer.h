@@ -10,6 +10,7 @@
 #include "app/shell/registry.h"
 #include "app/shell/table_options.h"
 #include "app/shell/user_prompts.h"
+#include "app/shell/wheel_scroll.h"
 #include "component/vexel_interface.h"
 #include "data/element_data_file.h"
 
@@ -68,7 +69,6 @@ class frmTableViewer : public QMainWindow {
   void ApplyBarsLayout();
 
  protected:
-  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -117,6 +117,7 @@ class frmTableViewer : public QMainWindow {
   TableOptions m_options;
   bool m_initialRefreshPending = false;
   periodic::ElementDataFile m_dataFile;
+  WheelNotches m_wheel;
   QString m_helpFile;
 
   std::map<QString, QAction*> m_menuItems;

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QToolBar>
 #include <QWheelEvent>
+#include <string>
+#include <vector>
 
 #include "main_window_host.h"
 #include "russian_key_events.h"
@@ -267,6 +269,52 @@ TEST(MainWindow, WheelNotchesScrollTheTable) {
   if (!halden.VScrollBarVisible() && halden.HScrollBarVisible()) {
     wheel(-120);
     EXPECT_EQ(halden.HScrollBarValue(), std::min<int>(10, halden.HScrollBarMax()));
+  }
+}
+
+// Over the scroll bars and the zoom list the wheel follows the same rule as over the table, and
+// small deltas count once they add up to a notch.
+TEST(MainWindow, WheelRuleHoldsOverEveryPartOfTheWindow) {
+  MainWindowHost host;
+  host.show();
+  VexelControl& halden = *host.window->Halden();
+  host.window->resize(400, 300);
+  halden.setZoomVal(200);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(halden.VScrollBarVisible());
+  ASSERT_GE(halden.VScrollBarMax(), 40);
+  auto* zoomList = host.window->findChild<QComboBox*>("cmbZoom");
+  const int zoomIndex = zoomList->currentIndex();
+  const auto wheel = [&](QWidget* target, int delta, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent event(QPointF(2, 2), target->mapToGlobal(QPointF(2, 2)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(target, &event);
+  };
+  struct Turn {
+    const char* target;
+    std::vector<int> deltas;
+    Qt::KeyboardModifiers modifiers;
+    int moved;
+  };
+  const Turn turns[] = {
+      {"vscrPicUpDown", {-120}, Qt::NoModifier, 10},
+      {"vscrPicUpDown", {-120}, Qt::ControlModifier, 0},
+      {"hscrPicRightLeft", {-120}, Qt::NoModifier, 10},
+      {"cmbZoom", {-120}, Qt::NoModifier, 10},
+      {"cmbZoom", {120}, Qt::ControlModifier, 0},
+      {"picOutput", {-40, -40, -40}, Qt::NoModifier, 10},
+      {"picOutput", {-60, 30, -60}, Qt::NoModifier, 0},
+      {"picOutput", {-100, -100, -40}, Qt::NoModifier, 20},
+      {"picOutput", {30, 30, 30, 30}, Qt::NoModifier, -10},
+  };
+  for (const Turn& turn : turns) {
+    SCOPED_TRACE(std::string(turn.target) + " " + std::to_string(turn.deltas.front()));
+    auto* target = host.window->findChild<QWidget*>(turn.target);
+    ASSERT_NE(target, nullptr);
+    halden.setVScrollBarValue(20);
+    for (int delta : turn.deltas) wheel(target, delta, turn.modifiers);
+    EXPECT_EQ(halden.VScrollBarValue(), 20 + turn.moved);
+    EXPECT_EQ(zoomList->currentIndex(), zoomIndex);
   }
 }
 
