@@ -123,11 +123,7 @@ void frmTableViewer::runLoadSequence() {
   LoadConfiguration();
   reportProgress(50);
   QCoreApplication::processEvents();
-  if (const QScreen* screen = this->screen()) {
-    const QSize available = screen->availableSize();
-    if (frameGeometry().width() > available.width()) resize(available.width(), height());
-    if (frameGeometry().height() > available.height()) resize(width(), available.height());
-  }
+  // The stored size was fitted to the screen when it was applied.
   reportProgress(60);
   m_initialRefreshPending = true;
   cmbZoom->setCurrentIndex(3);
@@ -175,6 +171,7 @@ void frmTableViewer::closeEvent(QCloseEvent* event) {
 
 bool frmTableViewer::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  if (watched == this && (type == QEvent::Move || type == QEvent::Resize)) keepOuterSize();
   if ((type != QEvent::KeyPress && type != QEvent::Wheel) || !watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
   if (widget->window() != this) return false;

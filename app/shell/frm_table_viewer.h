@@ -92,6 +92,9 @@ class frmTableViewer : public QMainWindow {
   bool handleKey(int key, Qt::KeyboardModifiers modifiers);
   void setStatusText(const QString& text);
   void reportProgress(int value);
+  // Gives the window the outer size `outer`, now and again once the window manager has framed it.
+  void applyOuterSize(QSize outer);
+  void keepOuterSize();
 
   // The view-state mirror: menus and buttons follow the control's properties.
   void mirrorProperty(const QString& property);
@@ -118,6 +121,8 @@ class frmTableViewer : public QMainWindow {
   bool m_initialRefreshPending = false;
   periodic::ElementDataFile m_dataFile;
   WheelNotches m_wheel;
+  QSize m_wantedOuterSize;  // until the frame is known
+  QSize m_requestedClientSize;
   QString m_helpFile;
 
   std::map<QString, QAction*> m_menuItems;

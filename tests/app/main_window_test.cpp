@@ -4,12 +4,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <QWheelEvent>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -212,14 +215,27 @@ TEST(MainWindow, SavedMaximisedWindowStartsMaximised) {
   EXPECT_TRUE(again.window->windowState() & Qt::WindowMaximized);
 }
 
-TEST(MainWindow, TooSmallStoredSizesAreCorrected) {
-  QTemporaryDir dir;
-  table::TableOptions stored = table::DefaultTableOptions(0xFFFFFF, 2000, 4000);
-  table::WriteTableIni((dir.path() + "/Table.ini").toStdString(), stored);
-  MainWindowHost host(dir.path());
-  EXPECT_EQ(host.window->options().WindowWidth, 5000);
-  EXPECT_EQ(host.window->options().WindowHeight, 3000);
-  EXPECT_EQ(host.window->width(), 5000 / 15);
+// A stored size ends between the smallest start size and the screen, however odd the number.
+TEST(MainWindow, StoredSizesEndBetweenTheMinimumAndTheScreen) {
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+  const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+  struct Case {
+    float width, height;
+    QSize expected;  // invalid: the screen's size
+  };
+  const Case cases[] = {
+      {4000, 2000, {333, 200}}, {9000, 6000, {600, 400}}, {3e38f, 1e30f, {}},
+      {-1e30f, -5, {333, 200}}, {kNaN, kNaN, {333, 200}}, {kInf, -kInf, {333, 200}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    QTemporaryDir dir;
+    table::TableOptions stored = table::DefaultTableOptions(0xFFFFFF, c.height, c.width);
+    table::WriteTableIni((dir.path() + "/Table.ini").toStdString(), stored);
+    MainWindowHost host(dir.path());
+    EXPECT_EQ(host.window->frameGeometry().size(), c.expected.isValid() ? c.expected : screen);
+  }
 }
 
 TEST(MainWindow, HiddenBarsLeaveTheTableTheWholeClientArea) {
