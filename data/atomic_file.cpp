@@ -222,7 +222,7 @@ void WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& by
   const fs::path target = ReplacedFile(path);
   fs::path temp;
   FileHandle file(CreateTemp(target, temp));
-  if (file.get() < 0) Fail("cannot write file", path, errno);
+  if (file.get() < 0) Fail("cannot create file", path, errno);
   const int code = WriteAll(file.get(), bytes.data(), bytes.size());
   if (const int failed = PutInPlace(file, code, temp, target))
     Fail("cannot write file", path, failed);

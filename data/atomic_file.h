@@ -32,8 +32,8 @@ void WriteFilePrefix(const std::string& path, const std::vector<std::uint8_t>& b
 
 // Writes `bytes` as the whole file through a synced temporary file in the same folder that is
 // renamed into place, so that a reader never sees a part of it. On failure the temporary file is
-// removed, an existing file is untouched and a DataError "cannot write file '<path>': <cause>" is
-// thrown.
+// removed, an existing file is untouched and a DataError "cannot create file '<path>': <cause>"
+// (no file could be made in the folder) or "cannot write file '<path>': <cause>" is thrown.
 void WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace periodic
