@@ -10,6 +10,7 @@
 #include "app/shell/registry.h"
 #include "app/shell/table_options.h"
 #include "app/shell/user_prompts.h"
+#include "app/shell/wheel_scroll.h"
 #include "app/shell/viewer_windows.h"
 #include "component/vexel_interface.h"
 #include "data/element_data_file.h"
@@ -74,7 +75,6 @@ class frmTableViewer : public QMainWindow {
   void ApplyBarsLayout();
 
  protected:
-  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -98,6 +98,9 @@ class frmTableViewer : public QMainWindow {
   bool handleKey(int key, Qt::KeyboardModifiers modifiers);
   void setStatusText(const QString& text);
   void reportProgress(int value);
+  // Gives the window the outer size `outer`, now and again once the window manager has framed it.
+  void applyOuterSize(QSize outer);
+  void keepOuterSize();
 
   // The view-state mirror: menus and buttons follow the control's properties.
   void mirrorProperty(const QString& property);
@@ -123,6 +126,9 @@ class frmTableViewer : public QMainWindow {
   TableOptions m_options;
   bool m_initialRefreshPending = false;
   periodic::ElementDataFile m_dataFile;
+  WheelNotches m_wheel;
+  QSize m_wantedOuterSize;  // until the frame is known
+  QSize m_requestedClientSize;
   QString m_helpFile;
 
   std::map<QString, QAction*> m_menuItems;
