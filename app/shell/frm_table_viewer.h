@@ -87,6 +87,9 @@ class frmTableViewer : public QMainWindow {
   void connectControl();
   void runLoadSequence();
   void openDataFile();
+  // Reports, once, why the table could not be drawn or its data file not be read.
+  void tableDrawn(const vexel::Error& error);
+  QString DataFileProblem(const vexel::Error& error) const;
   void onToolbarKey(const QString& key);
   void onZoomSelected(int index);
   bool handleKey(int key, Qt::KeyboardModifiers modifiers);
@@ -124,6 +127,9 @@ class frmTableViewer : public QMainWindow {
   QSize m_wantedOuterSize;  // until the frame is known
   QSize m_requestedClientSize;
   QString m_helpFile;
+  QString m_dataProblem;  // a data-file failure of the load, reported when the table is drawn
+  bool m_dataProblemReported = false;
+  bool m_tableFailed = false;
 
   std::map<QString, QAction*> m_menuItems;
   std::map<QString, QAction*> m_buttons;
