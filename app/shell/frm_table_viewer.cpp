@@ -55,6 +55,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
 
   ControlLoader loader(m_setup.libraryFolder);
   m_halden = loader.create(this);
+  m_viewerWindows = std::make_unique<ViewerWindows>(*this);
   if (!m_halden) {
     m_loadError = loader.errorText();
     return;
@@ -148,6 +149,7 @@ void frmTableViewer::resizeEvent(QResizeEvent* event) {
 void frmTableViewer::closeEvent(QCloseEvent* event) {
   if (m_halden) {
     SaveConfiguration();
+    m_viewerWindows->CloseForShutdown();
     m_halden->UnloadMe();
   }
   m_dataFile.Close();

@@ -11,6 +11,7 @@
 #include "app/shell/table_options.h"
 #include "app/shell/user_prompts.h"
 #include "app/shell/wheel_scroll.h"
+#include "app/shell/viewer_windows.h"
 #include "component/vexel_interface.h"
 #include "data/element_data_file.h"
 
@@ -54,6 +55,11 @@ class frmTableViewer : public QMainWindow {
   periodic::ElementDataFile& dataFile() { return m_dataFile; }
   PrinterSetup& printerSetup() { return *m_printerSetup; }
   HelpCalls& help() { return *m_help; }
+  UserPrompts& prompts() { return *m_prompts; }
+  RegistryReader& registry() { return *m_registry; }
+  ProgramStarter& starter() { return *m_starter; }
+  // The pool of element card windows and the File menu's list of the open ones.
+  ViewerWindows& viewerWindows() { return *m_viewerWindows; }
 
   // Commands, as the menus, the toolbar and the keys run them.
   void toggleView(const char* property);
@@ -139,6 +145,8 @@ class frmTableViewer : public QMainWindow {
   QLabel* m_statusDate = nullptr;
   QLabel* m_statusTime = nullptr;
   QTimer* m_clock = nullptr;
+  // Last, so that the cards go before anything they use.
+  std::unique_ptr<ViewerWindows> m_viewerWindows;
 };
 
 }  // namespace table
