@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -10,8 +11,8 @@
 #include "app/shell/registry.h"
 #include "app/shell/table_options.h"
 #include "app/shell/user_prompts.h"
-#include "app/shell/wheel_scroll.h"
 #include "app/shell/viewer_windows.h"
+#include "app/shell/wheel_scroll.h"
 #include "component/vexel_interface.h"
 #include "data/element_data_file.h"
 
@@ -139,6 +140,7 @@ class frmTableViewer : public QMainWindow {
 
   std::map<QString, QAction*> m_menuItems;
   std::map<QString, QAction*> m_buttons;
+  mutable std::map<QString, QIcon> m_icons;
   QToolBar* tlbToolbar = nullptr;
   QComboBox* cmbZoom = nullptr;
   QLabel* m_statusText = nullptr;

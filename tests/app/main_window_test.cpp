@@ -56,6 +56,11 @@ TEST(MainWindow, MenusAndButtonsMirrorThePeriodForm) {
 
   host.button("ShortLongPeriods")->trigger();
   EXPECT_FALSE(halden.LongPeriods());
+  // The same icon comes back, not a new one built at every switch.
+  const qint64 shortIcon = host.button("ShortLongPeriods")->icon().cacheKey();
+  host.button("ShortLongPeriods")->trigger();
+  host.button("ShortLongPeriods")->trigger();
+  EXPECT_EQ(host.button("ShortLongPeriods")->icon().cacheKey(), shortIcon);
   EXPECT_TRUE(host.menuItem("mnuView_ShowHighestOxidesTable")->isEnabled());
   EXPECT_TRUE(host.button("OxidesTable")->isVisible());
   EXPECT_EQ(host.menuItem("mnuView_ShowHighestOxidesTable")->isChecked(),
@@ -193,9 +198,8 @@ TEST(MainWindow, AFailedSaveIsReportedWithTheFilesNameAndCause) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("Table.ini"));
   host.window->close();
   ASSERT_EQ(host.prompts.messages.size(), 1);
-  EXPECT_EQ(host.prompts.messages.first(),
-            "Не удалось сохранить настройки в файл \"" + dir.path() +
-                "/Table.ini\": на этом месте папка, а не файл.");
+  EXPECT_EQ(host.prompts.messages.first(), "Не удалось сохранить настройки в файл \"" + dir.path() +
+                                               "/Table.ini\": на этом месте папка, а не файл.");
   EXPECT_EQ(ReadFile(dir.path() + "/Table.cfg").size(), 34);
 }
 
