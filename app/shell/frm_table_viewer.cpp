@@ -60,6 +60,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
     m_loadError = loader.errorText();
     return;
   }
+  if (loader.creationError().failed()) m_dataProblem = DataFileProblem(loader.creationError());
   m_halden->widget()->setObjectName("Halden");
   setCentralWidget(m_halden->widget());
   m_halden->InitProperties();
@@ -108,6 +109,8 @@ void frmTableViewer::setStatusText(const QString& text) {
 }
 
 void frmTableViewer::onStatusText(const QString& text) {
+  if (text == "Ошибка") m_tableFailed = true;
+  if (text == "Готово") m_tableFailed = false;
   setStatusText(text);
 }
 
@@ -132,33 +135,15 @@ void frmTableViewer::runLoadSequence() {
   reportProgress(65);
 }
 
-void frmTableViewer::openDataFile() {
-  try {
-    m_dataFile.Open(m_halden->ElementsDataFile().toStdString());
-    return;
-  } catch (const periodic::DataError&) {
-  }
-  // The control's own file cannot be read: the program keeps one of its own in Data.
-  const QString dataDir = QCoreApplication::applicationDirPath() + "/Data/";
-  QDir().mkpath(dataDir);
-  QString path = dataDir;
-  m_halden->CreateElementsDataFile(path);
-  try {
-    m_dataFile.Open((dataDir + "Elements.dat").toStdString());
-  } catch (const periodic::DataError&) {
-    // The window opens without a data file; the viewers report it when they need it.
-  }
-}
-
 void frmTableViewer::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!m_halden) return;
   m_halden->setAutoRefreshOnResize(true);
   if (m_initialRefreshPending) {
     m_initialRefreshPending = false;
-    m_halden->Refresh();
+    tableDrawn(m_halden->Refresh());
   }
-  setStatusText("Готово");
+  setStatusText(m_tableFailed ? "Ошибка" : "Готово");
 }
 
 void frmTableViewer::closeEvent(QCloseEvent* event) {

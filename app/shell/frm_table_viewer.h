@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -10,8 +11,8 @@
 #include "app/shell/registry.h"
 #include "app/shell/table_options.h"
 #include "app/shell/user_prompts.h"
-#include "app/shell/wheel_scroll.h"
 #include "app/shell/viewer_windows.h"
+#include "app/shell/wheel_scroll.h"
 #include "component/vexel_interface.h"
 #include "data/element_data_file.h"
 
@@ -93,6 +94,9 @@ class frmTableViewer : public QMainWindow {
   void connectControl();
   void runLoadSequence();
   void openDataFile();
+  // Reports, once, why the table could not be drawn or its data file not be read.
+  void tableDrawn(const vexel::Error& error);
+  QString DataFileProblem(const vexel::Error& error) const;
   void onToolbarKey(const QString& key);
   void onZoomSelected(int index);
   bool handleKey(int key, Qt::KeyboardModifiers modifiers);
@@ -130,9 +134,13 @@ class frmTableViewer : public QMainWindow {
   QSize m_wantedOuterSize;  // until the frame is known
   QSize m_requestedClientSize;
   QString m_helpFile;
+  QString m_dataProblem;  // a data-file failure of the load, reported when the table is drawn
+  bool m_dataProblemReported = false;
+  bool m_tableFailed = false;
 
   std::map<QString, QAction*> m_menuItems;
   std::map<QString, QAction*> m_buttons;
+  mutable std::map<QString, QIcon> m_icons;
   QToolBar* tlbToolbar = nullptr;
   QComboBox* cmbZoom = nullptr;
   QLabel* m_statusText = nullptr;
