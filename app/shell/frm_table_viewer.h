@@ -117,7 +117,6 @@ class frmTableViewer : public QMainWindow {
   TableOptions m_options;
   bool m_initialRefreshPending = false;
   periodic::ElementDataFile m_dataFile;
-  QString m_helpFile;
 
   std::map<QString, QAction*> m_menuItems;
   std::map<QString, QAction*> m_buttons;

@@ -43,6 +43,16 @@ class RecordingStarter : public table::ProgramStarter {
   QStringList started;
 };
 
+// Records every help call.
+class RecordingHelp : public table::HelpCalls {
+ public:
+  void ShowHelpCommand(const QString& command) override { calls << "command " + command; }
+  void ShowHelpTopic(const QString& page) override { calls << "topic " + page; }
+  void ShowHelpContext(int context) override { calls << QString("context %1").arg(context); }
+  void CloseAllHelp() override { calls << "close all"; }
+  QStringList calls;
+};
+
 // The real main window over the built control library, with its configuration files in a
 // folder of its own.
 class MainWindowHost {
@@ -55,6 +65,7 @@ class MainWindowHost {
     setup.prompts = &prompts;
     setup.registry = &registry;
     setup.starter = &starter;
+    setup.help = &help;
     window = std::make_unique<table::frmTableViewer>(setup);
   }
 
@@ -72,6 +83,7 @@ class MainWindowHost {
   ScriptedPrompts prompts;
   NoRegistry registry;
   RecordingStarter starter;
+  RecordingHelp help;
   std::unique_ptr<table::frmTableViewer> window;
 
  private:
