@@ -198,7 +198,7 @@ std::string ElementPageHtml(const ElementRecord& record, const BodrElement* bodr
   std::ostringstream out;
   out << "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
       << int{record.Number} << ". " << HtmlEscape(ElementTitleName(record))
-      << "</title>\n<link rel=\"stylesheet\" href=\"../style.css\">\n</head>\n<body>\n";
+      << "</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"../style.css\">\n</head>\n<body>\n";
   WriteNavigation(out, record, records);
   out << "<h1>" << HtmlEscape(Heading(record)) << "</h1>\n";
   if (Trim(record.Symbol).empty())
@@ -217,7 +217,7 @@ std::string ElementPageHtml(const ElementRecord& record, const BodrElement* bodr
 std::string ElementListHtml(const std::vector<ElementRecord>& records) {
   std::ostringstream out;
   out << "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<title>Элементы</title>\n<link rel=\"stylesheet\" href=\"../style.css\">\n</head>\n"
+         "<title>Элементы</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"../style.css\">\n</head>\n"
          "<body>\n<p class=\"nav\"><a href=\"Introduction.htm\">Содержание</a></p>\n"
          "<h1>Химические элементы</h1>\n<p>Страница каждого элемента повторяет его карточку и "
          "добавляет место в обеих формах таблицы, классы элемента и справочные данные.</p>\n"

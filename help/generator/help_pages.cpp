@@ -10,7 +10,7 @@
 #include <map>
 #include <sstream>
 
-#include "component/table_colors.h"
+#include "table/table_colors.h"
 #include "data/builtin_records.h"
 #include "data/data_error.h"
 #include "help/generator/bodr_data.h"

@@ -43,13 +43,26 @@ class RecordingStarter : public table::ProgramStarter {
   QStringList started;
 };
 
-// Records every help call.
+// Help that records what it was asked to show: each kind of call, and all of them in order.
 class RecordingHelp : public table::HelpCalls {
  public:
-  void ShowHelpCommand(const QString& command) override { calls << "command " + command; }
-  void ShowHelpTopic(const QString& page) override { calls << "topic " + page; }
-  void ShowHelpContext(int context) override { calls << QString("context %1").arg(context); }
+  void ShowHelpCommand(const QString& command) override {
+    commands << command;
+    calls << "command " + command;
+  }
+  void ShowHelpTopic(const QString& page) override {
+    topics << page;
+    calls << "topic " + page;
+  }
+  void ShowHelpContext(int context) override {
+    contexts << context;
+    calls << QString("context %1").arg(context);
+  }
   void CloseAllHelp() override { calls << "close all"; }
+
+  QStringList commands;
+  QStringList topics;
+  QList<int> contexts;
   QStringList calls;
 };
 
