@@ -150,7 +150,7 @@ void WriteRepositoryFacts(std::ostream& out, const ElementRecord& record, const 
                 " — " + DecimalComma(HtmlEscape(isotope.abundance)) + " %";
   }
   Row(out, "Природные изотопы (доля в природной смеси)",
-      isotopes.empty() ? "нет: все изотопы радиоактивны и в природе не накапливаются" : isotopes);
+      isotopes.empty() ? "нет: у элемента нет изотопов с постоянной долей в природе" : isotopes);
   out << "</table>\n<p class=\"source\">Дополнительные сведения взяты из Blue Obelisk Data "
          "Repository (пакет bodr, файлы elements.xml и isotopes.xml). Они современнее данных "
          "карточки, поэтому атомная масса здесь может немного отличаться от массы на "
@@ -198,7 +198,8 @@ std::string ElementPageHtml(const ElementRecord& record, const BodrElement* bodr
   std::ostringstream out;
   out << "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
       << int{record.Number} << ". " << HtmlEscape(ElementTitleName(record))
-      << "</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"../style.css\">\n</head>\n<body>\n";
+      << "</title>\n<link rel=\"stylesheet\" type=\"text/css\" "
+         "href=\"../style.css\">\n</head>\n<body>\n";
   WriteNavigation(out, record, records);
   out << "<h1>" << HtmlEscape(Heading(record)) << "</h1>\n";
   if (Trim(record.Symbol).empty())
@@ -217,7 +218,8 @@ std::string ElementPageHtml(const ElementRecord& record, const BodrElement* bodr
 std::string ElementListHtml(const std::vector<ElementRecord>& records) {
   std::ostringstream out;
   out << "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<title>Элементы</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"../style.css\">\n</head>\n"
+         "<title>Элементы</title>\n<link rel=\"stylesheet\" type=\"text/css\" "
+         "href=\"../style.css\">\n</head>\n"
          "<body>\n<p class=\"nav\"><a href=\"Introduction.htm\">Содержание</a></p>\n"
          "<h1>Химические элементы</h1>\n<p>Страница каждого элемента повторяет его карточку и "
          "добавляет место в обеих формах таблицы, классы элемента и справочные данные.</p>\n"
