@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QHelpEngine>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -12,6 +14,7 @@
 #include <QTextBrowser>
 
 #include "app/help/frm_help.h"
+#include "app/help/help_collection.h"
 #include "app/help/help_search_pane.h"
 #include "app/help/help_topics.h"
 #include "app/help/qt_help.h"
@@ -130,6 +133,42 @@ TEST(QtHelp, ShowsPagesInOneReusedWindow) {
   EXPECT_TRUE(window->isVisible());
   f.help.CloseAllHelp();
   EXPECT_EQ(f.help.window(), nullptr);
+}
+
+TEST(QtHelp, FollowsRelativeLinksAndLoadsPictures) {
+  HelpFixture f;
+  f.help.ShowHelpTopic("html/HelpOnTable.htm");
+  frmHelp* window = f.help.window();
+  ASSERT_TRUE(window->hasHelp()) << window->problem().toStdString();
+  auto* browser = window->findChild<QTextBrowser*>("txtHelpPage");
+  EXPECT_FALSE(browser->loadResource(QTextDocument::ImageResource, QUrl("pictures/long.png"))
+                   .toByteArray()
+                   .isEmpty());
+  EXPECT_TRUE(browser->loadResource(QTextDocument::StyleSheetResource, QUrl("../style.css"))
+                  .toByteArray()
+                  .contains("h1"));
+  emit browser->anchorClicked(QUrl("Fe.htm"));
+  EXPECT_EQ(window->currentTopic(), "html/Fe.htm");
+  emit browser->anchorClicked(QUrl(".htm"));
+  EXPECT_EQ(window->currentTopic(), "html/.htm");
+}
+
+TEST(HelpCollectionFolder, BelongsToOneVersionOfTheHelpFile) {
+  QTemporaryDir program, cache;
+  const QString helpFile = program.filePath("Table.qch");
+  ASSERT_TRUE(QFile::copy(HELP_FILE, helpFile));
+  QString problem;
+  const QString first = OpenHelpEngine(helpFile, cache.path(), problem)->collectionFile();
+  EXPECT_EQ(OpenHelpEngine(helpFile, cache.path(), problem)->collectionFile(), first);
+  EXPECT_TRUE(first.startsWith(cache.path() + "/"));
+  // A reinstalled help file gets a collection and search index of its own.
+  QFile file(helpFile);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  file.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime);
+  file.close();
+  const auto engine = OpenHelpEngine(helpFile, cache.path(), problem);
+  ASSERT_NE(engine, nullptr) << problem.toStdString();
+  EXPECT_NE(engine->collectionFile(), first);
 }
 
 TEST(QtHelp, SearchesFromAReadOnlyProgramFolder) {

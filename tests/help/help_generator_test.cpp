@@ -6,6 +6,7 @@
 #include "help/generator/element_page.h"
 #include "help/generator/element_place.h"
 #include "help/generator/element_text.h"
+#include "help/generator/help_project.h"
 
 using namespace periodic;
 
@@ -116,4 +117,27 @@ TEST(BodrData, ReadsElementsAndTheirNaturalIsotopes) {
     EXPECT_EQ(std::string(e.what()),
               "cannot open file '/no/such/elements.xml': No such file or directory");
   }
+}
+
+TEST(HelpProject, ListsContentsIndexAndFiles) {
+  const std::vector<HelpTopic> contents = {
+      {"Введение", "html/Introduction.htm", {"Введение"}, {}},
+      {"Элементы & таблица",
+       "html/Elements.htm",
+       {},
+       {{"26. Железо", "html/Fe.htm", {"Железо", "Fe"}, {}}}},
+  };
+  const std::string xml = HelpProjectXml(contents, {"html/.htm", "style.css"});
+  EXPECT_NE(xml.find("<namespace>ru.periodic.table.help</namespace>"), std::string::npos);
+  EXPECT_NE(xml.find("<section title=\"Введение\" ref=\"html/Introduction.htm\"/>"),
+            std::string::npos);
+  EXPECT_NE(xml.find("<section title=\"Элементы &amp; таблица\" ref=\"html/Elements.htm\">\n"
+                     "        <section title=\"26. Железо\" ref=\"html/Fe.htm\"/>\n"
+                     "      </section>"),
+            std::string::npos);
+  EXPECT_NE(xml.find("<keyword name=\"Fe\" ref=\"html/Fe.htm\"/>"), std::string::npos);
+  EXPECT_NE(xml.find("<file>html/.htm</file>"), std::string::npos);
+  const std::string collection = CollectionProjectXml("Table.qhp", "Table.qch");
+  EXPECT_NE(collection.find("<input>Table.qhp</input>"), std::string::npos);
+  EXPECT_NE(collection.find("<register>\n      <file>Table.qch</file>"), std::string::npos);
 }
