@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QWheelEvent>
 
+#include "app/help/qt_help.h"
 #include "app/shell/control_loader.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/program_info.h"
@@ -40,7 +41,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   m_registry = m_setup.registry ? m_setup.registry : m_ownRegistry.get();
   m_starter = m_setup.starter ? m_setup.starter : m_ownStarter.get();
   if (!m_setup.printerSetup) m_ownPrinterSetup = std::make_unique<DialogPrinterSetup>();
-  if (!m_setup.help) m_ownHelp = std::make_unique<NoHelp>();
+  if (!m_setup.help) m_ownHelp = std::make_unique<QtHelp>();
   m_printerSetup = m_setup.printerSetup ? m_setup.printerSetup : m_ownPrinterSetup.get();
   m_help = m_setup.help ? m_setup.help : m_ownHelp.get();
   LoadIconResources();
@@ -120,7 +121,6 @@ void frmTableViewer::reportProgress(int value) {
 
 void frmTableViewer::runLoadSequence() {
   setStatusText("Загружаю...");
-  m_helpFile = QCoreApplication::applicationDirPath() + "/Table.chm";
   reportProgress(5);
   m_halden->setAutoRefreshOnResize(false);
   reportProgress(10);
@@ -153,6 +153,7 @@ void frmTableViewer::closeEvent(QCloseEvent* event) {
     m_halden->UnloadMe();
   }
   m_dataFile.Close();
+  m_help->CloseAllHelp();
   event->accept();
 }
 

@@ -133,7 +133,6 @@ class frmTableViewer : public QMainWindow {
   WheelNotches m_wheel;
   QSize m_wantedOuterSize;  // until the frame is known
   QSize m_requestedClientSize;
-  QString m_helpFile;
   QString m_dataProblem;  // a data-file failure of the load, reported when the table is drawn
   bool m_dataProblemReported = false;
   bool m_tableFailed = false;
