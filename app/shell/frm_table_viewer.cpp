@@ -14,6 +14,7 @@
 #include <QWheelEvent>
 
 #include "app/shell/control_loader.h"
+#include "app/shell/element_finder.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/program_info.h"
 #include "app/shell/wheel_scroll.h"
@@ -64,6 +65,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   m_halden->InitProperties();
   connectControl();
   runLoadSequence();
+  m_finder = new ElementFinder(*tlbToolbar, *m_halden, m_dataFile, this);
 }
 
 frmTableViewer::~frmTableViewer() {
@@ -188,6 +190,7 @@ bool frmTableViewer::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = static_cast<QWidget*>(watched);
   if (widget->window() != this) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
+  if (m_finder && m_finder->ownsKey(watched, *key)) return false;
   return handleKey(periodic::VirtualKey(*key), key->modifiers());
 }
 
@@ -211,6 +214,8 @@ bool frmTableViewer::handleKey(int key, Qt::KeyboardModifiers modifiers) {
     m_menuItems["mnuHelp_HowToUseProgram"]->trigger();
   } else if (key == Qt::Key_Z && only(Qt::ControlModifier | Qt::AltModifier)) {
     promptZoom();
+  } else if (key == Qt::Key_F && only(Qt::ControlModifier) && m_finder) {
+    m_finder->open();
   } else {
     return false;
   }

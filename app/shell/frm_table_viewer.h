@@ -23,6 +23,8 @@ class QToolButton;
 
 namespace table {
 
+class ElementFinder;
+
 // What the main window needs from outside: where the control library lies, the dialogs it
 // may show, and the splash window's progress bar.
 struct MainWindowSetup {
@@ -53,6 +55,7 @@ class frmTableViewer : public QMainWindow {
   periodic::ElementDataFile& dataFile() { return m_dataFile; }
   PrinterSetup& printerSetup() { return *m_printerSetup; }
   HelpCalls& help() { return *m_help; }
+  ElementFinder* finder() { return m_finder; }
 
   // Commands, as the menus, the toolbar and the keys run them.
   void toggleView(const char* property);
@@ -127,6 +130,7 @@ class frmTableViewer : public QMainWindow {
   QLabel* m_statusDate = nullptr;
   QLabel* m_statusTime = nullptr;
   QTimer* m_clock = nullptr;
+  ElementFinder* m_finder = nullptr;
 };
 
 }  // namespace table
