@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QScrollBar>
+#include <cmath>
 #include <optional>
 
 #include "component/library_state.h"
@@ -52,10 +53,12 @@ QRectF CellAtFullSize(int n, const periodic::DisplayOptions& options) {
   return {cell.x, cell.y, periodic::kCellWidth, periodic::kCellHeight};
 }
 
-// A cell's rectangle in device pixels, shrunk by `inset` pixels on every side.
-QRectF CellInPixels(const QRectF& twips, double pixelsPerTwip, double inset) {
-  const QRectF pixels(twips.topLeft() * pixelsPerTwip, twips.size() * pixelsPerTwip);
-  return pixels.adjusted(inset, inset, -inset, -inset);
+// A cell's outline in device pixels, on the same whole pixels as the drawn cell borders.
+QRectF CellInPixels(const QRectF& twips, double pixelsPerTwip) {
+  return QRectF(
+      QPointF(std::round(twips.left() * pixelsPerTwip), std::round(twips.top() * pixelsPerTwip)),
+      QPointF(std::round(twips.right() * pixelsPerTwip),
+              std::round(twips.bottom() * pixelsPerTwip)));
 }
 
 }  // namespace
@@ -100,6 +103,7 @@ Error Vexel::ScrollToElement(std::int32_t n) {
 
 Error Vexel::setFocusedElement(std::int32_t n) {
   if (!IsElement(n)) return NotAnElement(n);
+  if (m_focusedElement != n) picOutput->update();
   m_focusedElement = n;
   showFocusFrame(true);
   ScrollToElement(n);
@@ -163,22 +167,24 @@ void Vexel::onOutputMousePress(float x, float y) {
 
 void Vexel::paintMarks(QPainter& painter, double pixelsPerTwip) const {
   if (!IsElement(m_markedElement) && !m_focusFrameVisible) return;
-  const auto cellAt100 = [this](int n) { return CellAtFullSize(n, m_state.options); };
-  const double scale = pixelsPerTwip;
+  // Both lie on the cell's border, so they cover none of the cell's texts.
   painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBrush(Qt::NoBrush);
   if (IsElement(m_markedElement)) {
-    const QRectF cell = cellAt100(m_markedElement);
-    painter.setPen(QPen(QColor(200, 0, 0), 4));
-    painter.drawRect(CellInPixels(cell, scale, 2));
-    painter.setPen(QPen(Qt::white, 1));
-    painter.drawRect(CellInPixels(cell, scale, 4.5));
+    painter.setPen(QPen(QColor(200, 0, 0), 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(CellInPixels(CellAtFullSize(m_markedElement, m_state.options), pixelsPerTwip));
   }
   if (m_focusFrameVisible && IsElement(m_focusedElement)) {
-    const QRectF cell = cellAt100(m_focusedElement);
-    painter.setPen(QPen(QColor(20, 40, 160), 2, Qt::DashLine));
-    painter.drawRect(CellInPixels(cell, scale, 7));
+    // Blue and white dashes show on every cell colour; on a marked cell they go round the mark.
+    QRectF frame = CellInPixels(CellAtFullSize(m_focusedElement, m_state.options), pixelsPerTwip);
+    if (m_focusedElement == m_markedElement) frame.adjust(-4, -4, 4, 4);
+    painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(frame);
+    QPen dashes(QColor(20, 40, 160), 3, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    dashes.setDashPattern({2, 1.34});
+    painter.setPen(dashes);
+    painter.drawRect(frame);
   }
   painter.restore();
 }
