@@ -7,6 +7,8 @@
 #include <QToolBar>
 
 #include "app/shell/element_finder.h"
+#include "app/shell/viewer_windows.h"
+#include "app/viewer/frm_element_viewer.h"
 #include "main_window_host.h"
 #include "russian_key_events.h"
 
@@ -89,6 +91,7 @@ TEST_F(ElementFinderTest, EnterOnASingleMatchAsksForItsCardAndEscClears) {
   press(Qt::Key_Enter);
   ASSERT_EQ(asked.count(), 1);
   EXPECT_EQ(asked.at(0).at(0).toInt(), 26);
+  EXPECT_EQ(m_host.window->viewerWindows().window(1)->windowTitle(), "Fe - Железо");
 
   press(Qt::Key_Escape);
   EXPECT_FALSE(finder().isOpen());
@@ -97,6 +100,17 @@ TEST_F(ElementFinderTest, EnterOnASingleMatchAsksForItsCardAndEscClears) {
   finder().open();
   EXPECT_EQ(field()->selectedText(), "fe");
   EXPECT_EQ(halden().MarkedElement(), 26);
+}
+
+TEST_F(ElementFinderTest, EnterOnTheTableOpensTheFocusedElementsCard) {
+  QWidget* table = halden().widget();
+  for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
+    QTest::keyClick(table, key);
+  QCoreApplication::processEvents();
+  table::frmTElementViewer* card = m_host.window->viewerWindows().window(1);
+  ASSERT_NE(card, nullptr);
+  EXPECT_TRUE(card->isVisible());
+  EXPECT_EQ(card->windowTitle(), "Ne - Неон");
 }
 
 }  // namespace
