@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QToolBar>
 
 #include "data/data_error.h"
@@ -12,9 +13,9 @@
 
 namespace table {
 
-ElementFinder::ElementFinder(QToolBar& toolbar, vexel::VexelControl& control,
-                             periodic::ElementDataFile& dataFile, QObject* parent)
-    : QObject(parent), m_control(control), m_dataFile(dataFile) {
+ElementFinder::ElementFinder(QMainWindow& window, QToolBar& toolbar, vexel::VexelControl& control,
+                             periodic::ElementDataFile& dataFile)
+    : QObject(&window), m_control(control), m_dataFile(dataFile) {
   toolbar.addSeparator();
   QAction* button =
       toolbar.addAction(QIcon::fromTheme("edit-find", QIcon(":/icons/Find.svg")), "Найти элемент");
@@ -23,6 +24,10 @@ ElementFinder::ElementFinder(QToolBar& toolbar, vexel::VexelControl& control,
   button->setToolTip("Найти элемент (Ctrl+F)");
   connect(button, &QAction::triggered, this, &ElementFinder::open);
 
+  tlbFind = new QToolBar("Поиск элемента");
+  tlbFind->setObjectName("tlbFind");
+  tlbFind->setMovable(false);
+  tlbFind->setFloatable(false);
   txtFind = new QLineEdit;
   txtFind->setObjectName("txtFind");
   txtFind->setPlaceholderText("Символ, название или номер");
@@ -30,19 +35,19 @@ ElementFinder::ElementFinder(QToolBar& toolbar, vexel::VexelControl& control,
   txtFind->setFixedWidth(txtFind->fontMetrics().averageCharWidth() * 28);
   txtFind->installEventFilter(this);
   connect(txtFind, &QLineEdit::textChanged, this, &ElementFinder::search);
-  m_fieldAction = toolbar.addWidget(txtFind);
-  m_fieldAction->setVisible(false);
-
+  tlbFind->addWidget(txtFind);
   lblFindHint = new QLabel;
   lblFindHint->setObjectName("lblFindHint");
   lblFindHint->setEnabled(false);  // a quiet, greyed hint
   lblFindHint->setContentsMargins(6, 0, 6, 0);
-  m_hintAction = toolbar.addWidget(lblFindHint);
-  m_hintAction->setVisible(false);
+  tlbFind->addWidget(lblFindHint);
+  // On the toolbar's line, so that it shifts nothing when there is room beside the toolbar.
+  window.addToolBar(Qt::TopToolBarArea, tlbFind);
+  tlbFind->hide();
 }
 
 bool ElementFinder::isOpen() const {
-  return m_fieldAction->isVisible();
+  return !tlbFind->isHidden();
 }
 
 void ElementFinder::open() {
@@ -55,16 +60,14 @@ void ElementFinder::open() {
     // Without records only numbers can be found.
     m_records.clear();
   }
-  m_fieldAction->setVisible(true);
-  m_hintAction->setVisible(true);
+  tlbFind->show();
   txtFind->setFocus(Qt::ShortcutFocusReason);
   txtFind->selectAll();
   search(txtFind->text());
 }
 
 void ElementFinder::close() {
-  m_fieldAction->setVisible(false);
-  m_hintAction->setVisible(false);
+  tlbFind->hide();
   m_matches.clear();
   m_control.MarkElement(0);
   m_control.widget()->setFocus(Qt::OtherFocusReason);

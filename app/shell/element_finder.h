@@ -10,11 +10,13 @@ class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMainWindow;
 class QToolBar;
 
 namespace table {
 
-// The find field on the main window's toolbar. What the user types is looked up among the
+// The find field of the main window, on a bar of its own that shows only while finding (so
+// that it works with the toolbar hidden too). What the user types is looked up among the
 // element records; the first match is marked on the table and scrolled into view. Enter and
 // F3 step through several matches (Shift+F3 back), Enter on a single match asks for its card,
 // and Esc closes the field and removes the mark.
@@ -22,9 +24,9 @@ class ElementFinder : public QObject {
   Q_OBJECT
 
  public:
-  // Adds a find button and the hidden field to the end of the toolbar.
-  ElementFinder(QToolBar& toolbar, vexel::VexelControl& control,
-                periodic::ElementDataFile& dataFile, QObject* parent);
+  // Adds a find button to the end of the toolbar and the hidden find bar beside it.
+  ElementFinder(QMainWindow& window, QToolBar& toolbar, vexel::VexelControl& control,
+                periodic::ElementDataFile& dataFile);
 
   // Shows the field with its text selected and gives it the keyboard.
   void open();
@@ -51,8 +53,7 @@ class ElementFinder : public QObject {
   std::vector<periodic::ElementRecord> m_records;
   std::vector<int> m_matches;
   std::size_t m_current = 0;
-  QAction* m_fieldAction = nullptr;
-  QAction* m_hintAction = nullptr;
+  QToolBar* tlbFind = nullptr;
   QLineEdit* txtFind = nullptr;
   QLabel* lblFindHint = nullptr;
 };

@@ -66,7 +66,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   m_halden->InitProperties();
   connectControl();
   runLoadSequence();
-  m_finder = new ElementFinder(*tlbToolbar, *m_halden, m_dataFile, this);
+  m_finder = new ElementFinder(*this, *tlbToolbar, *m_halden, m_dataFile);
 }
 
 frmTableViewer::~frmTableViewer() {

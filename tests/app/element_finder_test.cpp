@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -43,6 +44,13 @@ TEST_F(ElementFinderTest, CtrlFOpensTheFieldWhateverTheLayoutAndTheButtonFollows
   const auto indexOf = [&](const char* key) { return actions.indexOf(m_host.button(key)); };
   EXPECT_GT(indexOf("Find"), indexOf("HelpContents"));
   EXPECT_GT(indexOf("HelpContents"), indexOf("ChangeColors"));
+}
+
+TEST_F(ElementFinderTest, TheFieldShowsAlsoWithTheToolbarHidden) {
+  m_host.window->findChild<QToolBar*>("tlbToolbar")->hide();
+  SendRussianKey(m_host.window.get(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(field()->isVisible());
+  EXPECT_TRUE(field()->hasFocus() || !QGuiApplication::focusWindow());
 }
 
 TEST_F(ElementFinderTest, TypingMarksTheMatchOrGivesAQuietHint) {
