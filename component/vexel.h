@@ -7,6 +7,7 @@
 #include "table/display_options.h"
 #include "table/drawing.h"
 
+class QImage;
 class QPainter;
 class QScrollBar;
 
@@ -141,6 +142,8 @@ class Vexel : public QWidget, public VexelControl {
   // The full-size picture and the zoomed picture's place and size, in twips.
   const periodic::Drawing& fullPicture() const { return m_picOutPicture; }
   QRectF outputGeometry() const;
+  // The picture as picOutput shows it, without mark or frame; null before the first drawing.
+  QImage outputImage() const;
   // Element n's cell on picOutput at the current zoom, in twips; empty for no element.
   QRectF cellOnOutput(int n) const;
   // The element under a point of picOutput (twips), or 0.

@@ -17,8 +17,11 @@ Error FromFailure(const std::optional<periodic::ExportFailure>& failure) {
 Error Vexel::SavePicture(QString& filename, const QString& format) {
   const QString kind = format.toUpper();
   if (kind == "BMP") return SaveAsBitmap(filename);
-  if (kind == "PNG")
-    return FromFailure(periodic::WriteDrawingPng(m_picOutPicture, ZoomVal(), filename));
+  if (kind == "PNG") {
+    const QImage image = outputImage();
+    if (image.isNull()) return {5, "Invalid procedure call: there is no picture to save", "Vexel"};
+    return FromFailure(periodic::WriteImagePng(image, filename));
+  }
   if (kind == "SVG")
     return FromFailure(periodic::WriteDrawingSvg(m_picOutPicture, filename, kPictureTitle));
   if (kind == "PDF")

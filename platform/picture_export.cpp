@@ -43,10 +43,8 @@ std::optional<ExportFailure> NothingDrawn(const Drawing& drawing, const QString&
 
 }  // namespace
 
-std::optional<ExportFailure> WriteDrawingPng(const Drawing& drawing, double zoomPercent,
-                                             const QString& path) {
-  if (auto failure = NothingDrawn(drawing, path)) return failure;
-  const QImage image = RenderDrawing(drawing, zoomPercent, 1.0);
+std::optional<ExportFailure> WriteImagePng(const QImage& image, const QString& path) {
+  if (image.isNull()) return Failure(EINVAL, path, "there is no picture to save");
   QSaveFile file(path);
   if (auto failure = Open(file)) return failure;
   QImageWriter writer(&file, "PNG");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <optional>
 
@@ -14,9 +15,8 @@ struct ExportFailure {
   QString description;
 };
 
-// The drawing as a PNG image at the zoom, the same pixels as the bitmap the control saves.
-std::optional<ExportFailure> WriteDrawingPng(const Drawing& drawing, double zoomPercent,
-                                             const QString& path);
+// An image as a PNG file.
+std::optional<ExportFailure> WriteImagePng(const QImage& image, const QString& path);
 
 // The full-size drawing as vectors: shapes stay shapes and text stays text, so the picture is
 // sharp at any size. SVG takes one user unit per screen pixel at 100 %; the PDF has one page
