@@ -27,10 +27,9 @@ QStringList PictureFilters() {
   return filters;
 }
 
-PictureTarget ChoosePictureTarget(const QString& fileName, const QString& chosenFilter) {
-  const PictureFormat* chosen = &kFormats[0];
-  for (const PictureFormat& f : kFormats)
-    if (chosenFilter == QString::fromUtf8(f.filter)) chosen = &f;
+PictureTarget ChoosePictureTarget(const QString& fileName, int chosenFilter) {
+  const bool known = chosenFilter >= 0 && chosenFilter < static_cast<int>(std::size(kFormats));
+  const PictureFormat* chosen = &kFormats[known ? chosenFilter : 0];
 
   const QString suffix = QFileInfo(fileName).suffix();
   for (const PictureFormat& f : kFormats)
@@ -39,6 +38,12 @@ PictureTarget ChoosePictureTarget(const QString& fileName, const QString& chosen
   if (suffix.isEmpty() && !fileName.endsWith('.'))
     return {fileName + '.' + QLatin1String(chosen->extension), QLatin1String(chosen->format)};
   return {fileName, QLatin1String(chosen->format)};
+}
+
+bool IsPicturePattern(const QString& fileName) {
+  for (const PictureFormat& f : kFormats)
+    if (fileName.endsWith("*." + QLatin1String(f.extension))) return true;
+  return false;
 }
 
 }  // namespace table

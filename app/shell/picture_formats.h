@@ -18,7 +18,10 @@ struct PictureTarget {
 // A name ending in one of the formats' extensions (in any case) is written in that format,
 // whatever filter was chosen. A name without an extension gets the chosen filter's, as the
 // dialog's default extension would; any other name is kept and written in the chosen filter's
-// format. An unknown filter counts as the bitmap's.
-PictureTarget ChoosePictureTarget(const QString& fileName, const QString& chosenFilter);
+// format. chosenFilter indexes PictureFilters(); any other index counts as the bitmap's.
+PictureTarget ChoosePictureTarget(const QString& fileName, int chosenFilter);
+
+// Whether a name is one of the filters' patterns ("*.bmp") left in the dialog's name field.
+bool IsPicturePattern(const QString& fileName);
 
 }  // namespace table

@@ -15,30 +15,37 @@ TEST(PictureFormats, BitmapComesFirstThenPngSvgPdf) {
 }
 
 TEST(PictureFormats, TheTypeFollowsTheExtensionThenTheFilter) {
-  const QStringList f = PictureFilters();
+  enum { Bmp, Png, Svg, Pdf };
   struct Case {
     QString name;
-    QString filter;
+    int filter;
     QString fileName;
     QString format;
   };
   const Case cases[] = {
-      {"/t/table", f[0], "/t/table.bmp", "BMP"},
-      {"/t/table", f[1], "/t/table.png", "PNG"},
-      {"/t/table", f[2], "/t/table.svg", "SVG"},
-      {"/t/table", f[3], "/t/table.pdf", "PDF"},
-      {"/t/table.svg", f[0], "/t/table.svg", "SVG"},  // the extension wins over the filter
-      {"/t/table.PDF", f[1], "/t/table.PDF", "PDF"},
-      {"/t/table.bmp", f[3], "/t/table.bmp", "BMP"},
-      {"/t/table.txt", f[1], "/t/table.txt", "PNG"},  // another extension is kept
-      {"/t/v1.2/table", f[2], "/t/v1.2/table.svg", "SVG"},
-      {"/t/table", "no such filter", "/t/table.bmp", "BMP"},
+      {"/t/table", Bmp, "/t/table.bmp", "BMP"},
+      {"/t/table", Png, "/t/table.png", "PNG"},
+      {"/t/table", Svg, "/t/table.svg", "SVG"},
+      {"/t/table", Pdf, "/t/table.pdf", "PDF"},
+      {"/t/table.svg", Bmp, "/t/table.svg", "SVG"},  // the extension wins over the filter
+      {"/t/table.PDF", Png, "/t/table.PDF", "PDF"},
+      {"/t/table.bmp", Pdf, "/t/table.bmp", "BMP"},
+      {"/t/table.txt", Png, "/t/table.txt", "PNG"},  // another extension is kept
+      {"/t/v1.2/table", Svg, "/t/v1.2/table.svg", "SVG"},
+      {"/t/table", 7, "/t/table.bmp", "BMP"},
   };
   for (const Case& c : cases) {
     const PictureTarget target = ChoosePictureTarget(c.name, c.filter);
     EXPECT_EQ(target.fileName, c.fileName) << c.name.toStdString();
     EXPECT_EQ(target.format, c.format) << c.name.toStdString();
   }
+}
+
+TEST(PictureFormats, PatternsLeftInTheNameFieldAreNoNames) {
+  for (const char* name : {"/t/*.bmp", "/t/*.png", "/t/*.svg", "/t/*.pdf"})
+    EXPECT_TRUE(IsPicturePattern(name)) << name;
+  for (const char* name : {"/t/table.bmp", "/t/*.txt", "/t/table.pdf.txt"})
+    EXPECT_FALSE(IsPicturePattern(name)) << name;
 }
 
 }  // namespace
