@@ -162,6 +162,12 @@ TEST_F(VexelMarksTest, AssistiveTechnologyReadsTheFocusedCell) {
   const QPoint centre = output()->mapToGlobal(CentreInPixels(kIron));
   EXPECT_TRUE(focused->rect().contains(centre));
   EXPECT_EQ(table->childAt(centre.x(), centre.y()), focused);
+
+  // The frame shows only while the keyboard is on the table.
+  EXPECT_TRUE(control().FocusFrameVisible());
+  m_host.widget().clearFocus();
+  EXPECT_FALSE(control().FocusFrameVisible());
+  EXPECT_EQ(table->focusChild(), nullptr);
 }
 
 TEST_F(VexelMarksTest, HoverShowsTheElementsFacts) {
