@@ -15,6 +15,7 @@
 
 #include "app/help/qt_help.h"
 #include "app/shell/control_loader.h"
+#include "app/shell/element_finder.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/program_info.h"
 #include "app/shell/wheel_scroll.h"
@@ -67,6 +68,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   m_halden->InitProperties();
   connectControl();
   runLoadSequence();
+  m_finder = new ElementFinder(*this, *tlbToolbar, *m_halden, m_dataFile);
 }
 
 frmTableViewer::~frmTableViewer() {
@@ -171,6 +173,7 @@ bool frmTableViewer::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   const auto* key = static_cast<QKeyEvent*>(event);
+  if (m_finder && m_finder->ownsKey(watched, *key)) return false;
   return handleKey(periodic::VirtualKey(*key), key->modifiers());
 }
 
@@ -194,6 +197,8 @@ bool frmTableViewer::handleKey(int key, Qt::KeyboardModifiers modifiers) {
     m_menuItems["mnuHelp_HowToUseProgram"]->trigger();
   } else if (key == Qt::Key_Z && only(Qt::ControlModifier | Qt::AltModifier)) {
     promptZoom();
+  } else if (key == Qt::Key_F && only(Qt::ControlModifier) && m_finder) {
+    m_finder->open();
   } else {
     return false;
   }
