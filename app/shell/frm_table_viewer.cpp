@@ -75,6 +75,7 @@ frmTableViewer::~frmTableViewer() {
 void frmTableViewer::connectControl() {
   QWidget* control = m_halden->widget();
   connect(control, SIGNAL(ChangeStatusbarText(QString)), this, SLOT(onStatusText(QString)));
+  m_halden->SetMessageHandler([this](const QString& text) { m_prompts->warning(this, {}, text); });
   // Key preview: this window sees every key press before the focused control.
   qApp->installEventFilter(this);
 }
@@ -167,6 +168,7 @@ void frmTableViewer::resizeEvent(QResizeEvent* event) {
 void frmTableViewer::closeEvent(QCloseEvent* event) {
   if (m_halden) {
     SaveConfiguration();
+    closeColorsDialog();
     m_halden->UnloadMe();
   }
   m_dataFile.Close();
