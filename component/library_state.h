@@ -19,6 +19,8 @@ struct LibraryState {
 
   periodic::DisplayOptions options;
   periodic::ElementDataFile dataFile;
+  // The controls alive on the thread; the data file stays open while any of them draws from it.
+  int controls = 0;
   int scrollStep = 100;
   bool unloading = false;
 

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "component/table_colors.h"
+#include "table/table_colors.h"
 #include "component/vexel_interface.h"
 
 namespace vexel {

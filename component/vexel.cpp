@@ -41,6 +41,7 @@ Vexel::Vexel(QWidget* parent)
   placeOutput();
   m_firstShow = true;
   m_state.scrollStep = 100;
+  ++m_state.controls;
   try {
     periodic::WriteBuiltinRecords(LibraryDirectory().toStdString());
     m_state.dataFile.Open(ElementsDataFile().toStdString());
@@ -50,8 +51,9 @@ Vexel::Vexel(QWidget* parent)
 }
 
 Vexel::~Vexel() {
-  // Destruction closes every file the library holds open on this thread.
-  m_state.dataFile.Close();
+  // The last control to go closes the files the library holds open on this thread; the others
+  // still draw from them.
+  if (--m_state.controls == 0) m_state.dataFile.Close();
 }
 
 void Vexel::InitProperties() {

@@ -121,7 +121,8 @@ class Vexel : public QWidget, public VexelControl {
   Q_INVOKABLE QString OCXPath() const override;
   Q_INVOKABLE QString OCXName() const override;
   Q_INVOKABLE Error ShowTable() override;
-  Q_INVOKABLE Error ZoomTable(std::int32_t z) override;
+  // Declared with int, the type a host names when it calls the member through Qt.
+  Q_INVOKABLE Error ZoomTable(int z) override;
 
   Error Invoke(std::int32_t dispid, InvokeKind kind, QVariantList& args, QVariant* result) override;
   QPrinter& Printer() override;

@@ -1,14 +1,20 @@
-#include <QFile>
+#include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPrinter>
 #include <cerrno>
+#include <vector>
 
+#include "component/library_path.h"
 #include "component/library_state.h"
+#include "component/output_picture.h"
 #include "component/scroll_arrangement.h"
 #include "component/vexel.h"
+#include "data/atomic_file.h"
+#include "data/data_error.h"
 #include "platform/drawing_renderer.h"
+#include "platform/painter_sink.h"
 
 namespace vexel {
 namespace {
@@ -56,18 +62,33 @@ Error Vexel::PrintTable() {
 }
 
 Error Vexel::SaveAsBitmap(QString& filename) {
-  const QImage image = periodic::RenderDrawing(m_picOutPicture, m_state.options.ZoomVal, 1.0);
-  if (image.isNull()) return {5, "Invalid procedure call: there is no picture to save", "Vexel"};
-  QFile file(filename);
-  errno = 0;
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    const int code = errno != 0 ? errno : EIO;
-    return {code, QString("cannot write file '%1': %2").arg(filename, file.errorString()), "Vexel"};
+  // The bitmap is this control's own picture, pixel for pixel: its own zoom (other controls on
+  // the thread may be zoomed otherwise) and picOutput's size, drawn as picOutput paints it.
+  const QSize size = picOutput->size();
+  if (m_picOutPicture.width() <= 0 || m_picOutPicture.height() <= 0 || size.isEmpty())
+    return {5, "Invalid procedure call: there is no picture to save", "Vexel"};
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(periodic::ToQColor(m_picOutPicture.backColor()));
+  {
+    QPainter painter(&image);
+    periodic::PainterSink sink(painter, picOutput->zoom() / 100.0 / periodic::kTwipsPerPixel);
+    m_picOutPicture.replay(sink);
   }
-  QImageWriter writer(&file, "BMP");
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "BMP");
   if (!writer.write(image))
     return {EIO, QString("cannot write file '%1': %2").arg(filename, writer.errorString()),
             "Vexel"};
+  // Written whole under a temporary name: a full disk leaves neither a partial bitmap nor a
+  // damaged old one.
+  try {
+    periodic::WriteWholeFile(filename.toStdString(),
+                             std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+  } catch (const periodic::DataError& e) {
+    return FromDataError(e);
+  }
   return {};
 }
 

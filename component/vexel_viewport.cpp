@@ -52,7 +52,7 @@ Error Vexel::ShowTable() {
   return ZoomTable(m_state.options.ZoomVal);
 }
 
-Error Vexel::ZoomTable(std::int32_t z) {
+Error Vexel::ZoomTable(int z) {
   m_state.options.ZoomVal = z;
   emit ChangeStatusbarText(QStringLiteral("Изменяю размеры таблицы..."));
   m_outWidth = static_cast<float>(z * m_picOutPicture.width() / 100);

@@ -15,18 +15,25 @@
 namespace periodic {
 namespace {
 
+namespace fs = std::filesystem;
+
 std::string Describe(int code) {
   return code != 0 ? std::strerror(code) : "unknown error";
 }
 
+[[noreturn]] void Fail(const char* what, const std::string& path, const std::string& cause,
+                       int code) {
+  throw DataError(std::string(what) + " '" + path + "': " + cause, code);
+}
+
 [[noreturn]] void Fail(const char* what, const std::string& path, int code) {
-  throw DataError(std::string(what) + " '" + path + "': " + Describe(code), code);
+  Fail(what, path, Describe(code), code);
 }
 
 // Closes the descriptor when it goes out of scope, unless it was closed before.
 class FileHandle {
  public:
-  explicit FileHandle(int fd) : m_fd(fd) {}
+  explicit FileHandle(int fd = -1) : m_fd(fd) {}
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
   ~FileHandle() {
@@ -63,7 +70,7 @@ int ReadAll(int fd, std::vector<std::uint8_t>& out, std::size_t limit) {
   }
 }
 
-// Writes all bytes; returns 0 or errno.
+// Writes all bytes at the file's position; returns 0 or errno.
 int WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
   while (size > 0) {
     const ssize_t put = ::write(fd, data, size);
@@ -77,10 +84,25 @@ int WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
   return 0;
 }
 
+// Copies everything of `from` after `offset` to the end of `to`, a piece at a time, so that a
+// huge file costs no memory. Returns 0 or errno.
+int CopyRest(int from, int to, off_t offset) {
+  std::vector<std::uint8_t> buffer(1 << 16);
+  for (;;) {
+    const ssize_t got = ::pread(from, buffer.data(), buffer.size(), offset);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (got == 0) return 0;
+    if (const int code = WriteAll(to, buffer.data(), static_cast<std::size_t>(got))) return code;
+    offset += got;
+  }
+}
+
 // The file a write has to replace: the path itself, or the file a symbolic link points to, so
 // that the rename replaces the file and leaves the link in place.
-std::filesystem::path ReplacedFile(const std::string& path) {
-  namespace fs = std::filesystem;
+fs::path ReplacedFile(const std::string& path) {
   std::error_code ec;
   if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
   const fs::path resolved = fs::weakly_canonical(path, ec);
@@ -89,71 +111,121 @@ std::filesystem::path ReplacedFile(const std::string& path) {
 
 std::atomic<unsigned> g_tempCounter{0};
 
+// Creates a temporary file beside `target`, so that the rename stays within one file system.
+// Returns the descriptor, or -1 with errno set.
+int CreateTemp(const fs::path& target, fs::path& temp) {
+  const std::string stem = "." + target.filename().string() + "." + std::to_string(::getpid());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp = target.parent_path() / (stem + "." + std::to_string(g_tempCounter++) + ".tmp");
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Syncs and closes the temporary file and renames it over `target`; on failure removes it.
+// Returns 0 or errno.
+int PutInPlace(FileHandle& file, int code, const fs::path& temp, const fs::path& target) {
+  if (code == 0 && ::fsync(file.get()) != 0) code = errno;
+  if (const int closed = file.Close(); code == 0) code = closed;
+  if (code == 0 && ::rename(temp.c_str(), target.c_str()) != 0) code = errno;
+  if (code != 0) {
+    ::unlink(temp.c_str());
+    return code;
+  }
+  // Make the rename itself durable; the new contents are already in place, so a failure to
+  // sync the folder is not reported.
+  const fs::path folder = target.parent_path();
+  FileHandle dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0) (void)::fsync(dir.get());
+  return 0;
+}
+
+// Overwrites the first bytes of the open file. Should that fail, the old bytes and length are
+// put back, so that the file holds the complete new record or what it held before.
+int WriteInPlace(int fd, const std::vector<std::uint8_t>& bytes, off_t oldSize) {
+  std::vector<std::uint8_t> old;
+  if (const int code = ReadAll(fd, old, bytes.size())) return code;
+  int code = 0;
+  if (::lseek(fd, 0, SEEK_SET) != 0 || (code = WriteAll(fd, bytes.data(), bytes.size())) != 0 ||
+      ::fsync(fd) != 0) {
+    if (code == 0) code = errno;
+    if (::lseek(fd, 0, SEEK_SET) == 0) (void)WriteAll(fd, old.data(), old.size());
+    (void)::ftruncate(fd, oldSize);
+    (void)::fsync(fd);
+  }
+  return code;
+}
+
+// The settings file may be written when its mode has a write bit (root included) and the
+// system lets this user write it.
+bool MayWrite(const fs::path& file, const struct stat& info) {
+  return (info.st_mode & 0222) != 0 && ::access(file.c_str(), W_OK) == 0;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> ReadFilePrefix(const std::string& path, std::size_t limit) {
-  // O_CREAT creates a missing file empty; an existing one is only read.
-  FileHandle file(::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
+  // O_CREAT creates a missing file empty; an existing one is only read. O_NONBLOCK keeps a FIFO
+  // from holding the program until someone writes to it.
+  FileHandle file(::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
   if (file.get() < 0) Fail("cannot open file", path, errno);
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) Fail("cannot open file", path, errno);
+  if (S_ISCHR(info.st_mode)) return {};
+  if (!S_ISREG(info.st_mode))
+    Fail("cannot open file", path, "it is not a regular file", kNotARegularFile);
   std::vector<std::uint8_t> bytes;
   if (const int code = ReadAll(file.get(), bytes, limit)) Fail("cannot read file", path, code);
   return bytes;
 }
 
 void WriteFilePrefix(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  namespace fs = std::filesystem;
   const fs::path target = ReplacedFile(path);
-
-  // The new contents: the given bytes, then whatever an existing file holds after them.
-  std::vector<std::uint8_t> contents(bytes);
-  bool keepMode = false;
-  mode_t mode = 0;
-  {
-    FileHandle old(::open(target.c_str(), O_RDONLY | O_CLOEXEC));
-    if (old.get() < 0) {
-      if (errno != ENOENT) Fail("cannot write file", path, errno);
-    } else {
-      struct stat info {};
-      if (::fstat(old.get(), &info) != 0) Fail("cannot write file", path, errno);
-      keepMode = true;
-      mode = info.st_mode & 07777;
-      std::vector<std::uint8_t> existing;
-      if (const int code = ReadAll(old.get(), existing, 0)) Fail("cannot write file", path, code);
-      if (existing.size() > bytes.size())
-        contents.insert(contents.end(), existing.begin() + bytes.size(), existing.end());
-    }
+  struct stat info {};
+  const bool exists = ::stat(target.c_str(), &info) == 0;
+  if (!exists && errno != ENOENT) Fail("cannot write file", path, errno);
+  if (exists) {
+    if (S_ISCHR(info.st_mode)) return;  // a link to /dev/null: the settings are not kept
+    if (S_ISDIR(info.st_mode)) Fail("cannot write file", path, EISDIR);
+    if (!S_ISREG(info.st_mode))
+      Fail("cannot write file", path, "it is not a regular file", kNotARegularFile);
+    if (!MayWrite(target, info)) Fail("cannot write file", path, "the file is read-only", EACCES);
   }
 
-  // A temporary file beside the target, so that the rename stays within one file system.
-  const fs::path folder = target.parent_path();
-  const std::string stem = "." + target.filename().string() + "." + std::to_string(::getpid());
+  FileHandle old(exists ? ::open(target.c_str(), O_RDONLY | O_CLOEXEC) : -1);
+  if (exists && old.get() < 0) Fail("cannot write file", path, errno);
   fs::path temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = folder / (stem + "." + std::to_string(g_tempCounter++) + ".tmp");
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
+  FileHandle file(CreateTemp(target, temp));
+  if (file.get() < 0) {
+    const int code = errno;
+    // A folder that takes no new files, around a file that may be written: write in place.
+    if (!exists || (code != EACCES && code != EPERM)) Fail("cannot write file", path, code);
+    FileHandle inPlace(::open(target.c_str(), O_RDWR | O_CLOEXEC));
+    if (inPlace.get() < 0) Fail("cannot write file", path, errno);
+    if (const int failed = WriteInPlace(inPlace.get(), bytes, info.st_size))
+      Fail("cannot write file", path, failed);
+    return;
   }
-  if (fd < 0) Fail("cannot write file", path, errno);
 
-  FileHandle file(fd);
   // The permission bits of the file being replaced are kept where the system allows it; a
   // failure here leaves the new file with the default ones, which is no reason to give up.
-  if (keepMode) (void)::fchmod(file.get(), mode);
-  int code = WriteAll(file.get(), contents.data(), contents.size());
-  if (code == 0 && ::fsync(file.get()) != 0) code = errno;
-  if (const int closed = file.Close(); code == 0) code = closed;
-  if (code == 0 && ::rename(temp.c_str(), target.c_str()) != 0) code = errno;
-  if (code != 0) {
-    ::unlink(temp.c_str());
-    Fail("cannot write file", path, code);
-  }
+  if (exists) (void)::fchmod(file.get(), info.st_mode & 07777);
+  int code = WriteAll(file.get(), bytes.data(), bytes.size());
+  if (code == 0 && exists && info.st_size > static_cast<off_t>(bytes.size()))
+    code = CopyRest(old.get(), file.get(), static_cast<off_t>(bytes.size()));
+  if (const int failed = PutInPlace(file, code, temp, target))
+    Fail("cannot write file", path, failed);
+}
 
-  // Make the rename itself durable; the new contents are already in place, so a failure to sync
-  // the folder is not reported.
-  const std::string folderName = folder.empty() ? std::string(".") : folder.string();
-  FileHandle dir(::open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.get() >= 0) (void)::fsync(dir.get());
+void WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  const fs::path target = ReplacedFile(path);
+  fs::path temp;
+  FileHandle file(CreateTemp(target, temp));
+  if (file.get() < 0) Fail("cannot create file", path, errno);
+  const int code = WriteAll(file.get(), bytes.data(), bytes.size());
+  if (const int failed = PutInPlace(file, code, temp, target))
+    Fail("cannot write file", path, failed);
 }
 
 }  // namespace periodic

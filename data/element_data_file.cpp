@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
+#include "data/atomic_file.h"
 #include "data/builtin_records.h"
 #include "data/data_error.h"
 
@@ -23,33 +25,30 @@ void WriteBuiltinRecords(const std::string& directory) {
   if (std::filesystem::exists(status)) {
     if (std::filesystem::is_directory(status))
       throw DataError("cannot create file '" + path + "': it is a directory", EISDIR);
+    if (!std::filesystem::is_regular_file(status))
+      throw DataError("cannot create file '" + path + "': it is not a regular file",
+                      kNotARegularFile);
     const auto size = std::filesystem::file_size(path, ec);
     if (ec)
       throw DataError("cannot read the size of file '" + path + "': " + ec.message(), ec.value());
     if (size > 0) return;
   }
-  errno = 0;
-  std::ofstream out(path, std::ios::binary | std::ios::out | std::ios::app);
-  if (!out) {
-    const int code = errno;
-    throw DataError("cannot create file '" + path + "': " + Describe(code), code);
-  }
+  // The whole file appears at once under its name: a second program starting at the same time
+  // finds it complete, and a write that fails leaves nothing that would pass for it.
   const auto& bytes = BuiltinRecordBytes();
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  if (!out) {
-    const int code = errno;
-    throw DataError("cannot write file '" + path + "': " + Describe(code), code);
-  }
+  WriteWholeFile(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
 }
 
 void ElementDataFile::Open(const std::string& path) {
   Close();
   // A folder opens as a stream on this system but holds no records.
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec))
+  const auto status = std::filesystem::status(path, ec);
+  if (std::filesystem::is_directory(status))
     throw DataError("cannot open file '" + path + "': " + Describe(EISDIR), EISDIR);
+  // A FIFO or a device would hold the program or give no records.
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    throw DataError("cannot open file '" + path + "': it is not a regular file", kNotARegularFile);
   errno = 0;
   m_stream.open(path, std::ios::binary | std::ios::in);
   if (!m_stream.is_open()) {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "component/table_colors.h"
+#include "table/table_colors.h"
 
 namespace {
 

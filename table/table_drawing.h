@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "component/table_colors.h"
+#include "table/table_colors.h"
 #include "data/element_data_file.h"
 #include "data/element_record.h"
 #include "table/color.h"

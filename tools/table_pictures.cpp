@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "component/table_colors.h"
+#include "table/table_colors.h"
 #include "data/data_error.h"
 #include "platform/drawing_renderer.h"
 #include "platform/qt_text_metrics.h"

@@ -55,6 +55,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
 
   ControlLoader loader(m_setup.libraryFolder);
   m_halden = loader.create(this);
+  m_viewerWindows = std::make_unique<ViewerWindows>(*this);
   if (!m_halden) {
     m_loadError = loader.errorText();
     return;
@@ -124,11 +125,7 @@ void frmTableViewer::runLoadSequence() {
   LoadConfiguration();
   reportProgress(50);
   QCoreApplication::processEvents();
-  if (const QScreen* screen = this->screen()) {
-    const QSize available = screen->availableSize();
-    if (frameGeometry().width() > available.width()) resize(available.width(), height());
-    if (frameGeometry().height() > available.height()) resize(width(), available.height());
-  }
+  // The stored size was fitted to the screen when it was applied.
   reportProgress(60);
   m_initialRefreshPending = true;
   cmbZoom->setCurrentIndex(3);
@@ -168,6 +165,7 @@ void frmTableViewer::resizeEvent(QResizeEvent* event) {
 void frmTableViewer::closeEvent(QCloseEvent* event) {
   if (m_halden) {
     SaveConfiguration();
+    m_viewerWindows->CloseForShutdown();
     closeColorsDialog();
     m_halden->UnloadMe();
   }
@@ -175,20 +173,19 @@ void frmTableViewer::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-bool frmTableViewer::event(QEvent* event) {
-  // The window's normal handling runs first; then a single wheel notch scrolls the table.
-  const bool handled = QMainWindow::event(event);
-  if (event->type() == QEvent::Wheel) {
-    const auto* wheel = static_cast<QWheelEvent*>(event);
-    ScrollByWheel(m_halden.get(), wheel->angleDelta().y(), wheel->modifiers(), wheel->buttons());
-  }
-  return handled;
-}
-
 bool frmTableViewer::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+  const QEvent::Type type = event->type();
+  if (watched == this && (type == QEvent::Move || type == QEvent::Resize)) keepOuterSize();
+  if ((type != QEvent::KeyPress && type != QEvent::Wheel) || !watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
   if (widget->window() != this) return false;
+  if (type == QEvent::Wheel) {
+    // The wheel follows one rule over the whole window: the scroll bars and the zoom list
+    // never see it.
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    m_wheel.turn(m_halden.get(), wheel->angleDelta().y(), wheel->modifiers(), wheel->buttons());
+    return true;
+  }
   const auto* key = static_cast<QKeyEvent*>(event);
   return handleKey(periodic::VirtualKey(*key), key->modifiers());
 }

@@ -13,6 +13,8 @@
 #include "app/shell/save_file_dialog.h"
 #include "app/shell/table_options.h"
 #include "app/shell/user_prompts.h"
+#include "app/shell/wheel_scroll.h"
+#include "app/shell/viewer_windows.h"
 #include "component/vexel_interface.h"
 #include "data/element_data_file.h"
 
@@ -60,6 +62,11 @@ class frmTableViewer : public QMainWindow {
   periodic::ElementDataFile& dataFile() { return m_dataFile; }
   PrinterSetup& printerSetup() { return *m_printerSetup; }
   HelpCalls& help() { return *m_help; }
+  UserPrompts& prompts() { return *m_prompts; }
+  RegistryReader& registry() { return *m_registry; }
+  ProgramStarter& starter() { return *m_starter; }
+  // The pool of element card windows and the File menu's list of the open ones.
+  ViewerWindows& viewerWindows() { return *m_viewerWindows; }
 
   // Commands, as the menus, the toolbar and the keys run them.
   void toggleView(const char* property);
@@ -84,7 +91,6 @@ class frmTableViewer : public QMainWindow {
   void ApplyBarsLayout();
 
  protected:
-  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -111,6 +117,9 @@ class frmTableViewer : public QMainWindow {
   bool handleKey(int key, Qt::KeyboardModifiers modifiers);
   void setStatusText(const QString& text);
   void reportProgress(int value);
+  // Gives the window the outer size `outer`, now and again once the window manager has framed it.
+  void applyOuterSize(QSize outer);
+  void keepOuterSize();
 
   // The view-state mirror: menus and buttons follow the control's properties.
   void mirrorProperty(const QString& property);
@@ -139,6 +148,9 @@ class frmTableViewer : public QMainWindow {
   TableOptions m_options;
   bool m_initialRefreshPending = false;
   periodic::ElementDataFile m_dataFile;
+  WheelNotches m_wheel;
+  QSize m_wantedOuterSize;  // until the frame is known
+  QSize m_requestedClientSize;
   QString m_helpFile;
 
   std::map<QString, QAction*> m_menuItems;
@@ -149,6 +161,8 @@ class frmTableViewer : public QMainWindow {
   QLabel* m_statusDate = nullptr;
   QLabel* m_statusTime = nullptr;
   QTimer* m_clock = nullptr;
+  // Last, so that the cards go before anything they use.
+  std::unique_ptr<ViewerWindows> m_viewerWindows;
 };
 
 }  // namespace table

@@ -21,6 +21,23 @@ void InstallRussianTranslations(QApplication& app) {
   }
 }
 
+namespace {
+
+// The splash's last steps: the element card windows are made, hidden, one slot after another,
+// each moving the progress bar from 70 on to its end.
+void AdvanceThroughViewerPool(frmSplash& splash, ViewerWindows& viewers) {
+  constexpr int kMaximum = 100;
+  int value = 70;
+  splash.setProgress(value);
+  const int step = (kMaximum - value) / ViewerWindows::kSlots;
+  viewers.createAll([&] {
+    value = kMaximum > value + step ? value + step : kMaximum;
+    splash.setProgress(value);
+  });
+}
+
+}  // namespace
+
 int RunProgram(QApplication& app) {
   frmSplash splash;
   splash.show();
@@ -38,10 +55,7 @@ int RunProgram(QApplication& app) {
     prompts.warning(nullptr, ProgramTitle(), window.loadError());
     return 1;
   }
-  splash.setProgress(70);
-  // The element viewer windows are made here once they exist; until then the splash
-  // finishes at once.
-  splash.setProgress(100);
+  AdvanceThroughViewerPool(splash, window.viewerWindows());
   splash.close();
   // The window starts centred on the screen.
   if (const QScreen* screen = window.screen()) {

@@ -1,11 +1,13 @@
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include "app/shell/config_location.h"
 #include "app/shell/frm_table_viewer.h"
 #include "app/shell/program_info.h"
+#include "app/shell/window_size.h"
 #include "data/data_error.h"
 
 namespace table {
@@ -16,9 +18,8 @@ constexpr float kTwipsPerPixel = 15.0f;
 }  // namespace
 
 void frmTableViewer::SetDefaultConfiguration() {
-  m_options = DefaultTableOptions(m_halden->BackColor(),
-                                  static_cast<float>(frameGeometry().height()) * kTwipsPerPixel,
-                                  static_cast<float>(frameGeometry().width()) * kTwipsPerPixel);
+  // The design size, not the frame, which the window does not have before it is shown.
+  m_options = DefaultTableOptions(m_halden->BackColor(), kDesignHeightTwips, kDesignWidthTwips);
 }
 
 void frmTableViewer::LoadConfiguration() {
@@ -49,8 +50,9 @@ void frmTableViewer::LoadConfiguration() {
   if (m_options.WindowState == kWindowMaximised) {
     setWindowState(Qt::WindowMaximized);
   } else {
-    resize(width(), qRound(m_options.WindowHeight / kTwipsPerPixel));
-    resize(qRound(m_options.WindowWidth / kTwipsPerPixel), height());
+    const QScreen* screen = this->screen();
+    applyOuterSize(OuterPixels(m_options.WindowWidth, m_options.WindowHeight,
+                               screen ? screen->availableSize() : QSize()));
   }
   ApplyBarsLayout();
   reportProgress(40);

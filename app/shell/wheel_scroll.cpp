@@ -39,3 +39,24 @@ bool ScrollByWheel(vexel::VexelControl* control, int delta, Qt::KeyboardModifier
 }
 
 }  // namespace table
+
+namespace table {
+
+bool WheelNotches::turn(vexel::VexelControl* control, int delta, Qt::KeyboardModifiers modifiers,
+                        Qt::MouseButtons buttons) {
+  constexpr int kNotch = 120;
+  if (delta == 0) return false;
+  const bool small = delta > -kNotch && delta < kNotch;
+  if (!small || modifiers != Qt::NoModifier || buttons != Qt::NoButton) {
+    m_partial = 0;
+    return ScrollByWheel(control, delta, modifiers, buttons);
+  }
+  if ((m_partial < 0) != (delta < 0)) m_partial = 0;
+  m_partial += delta;
+  if (m_partial > -kNotch && m_partial < kNotch) return false;
+  const int notch = m_partial > 0 ? kNotch : -kNotch;
+  m_partial -= notch;
+  return ScrollByWheel(control, notch, Qt::NoModifier, Qt::NoButton);
+}
+
+}  // namespace table

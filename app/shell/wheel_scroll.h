@@ -14,4 +14,18 @@ namespace table {
 bool ScrollByWheel(vexel::VexelControl* control, int delta, Qt::KeyboardModifiers modifiers,
                    Qt::MouseButtons buttons);
 
+// The wheel as the main window sees it. Touchpads and high-resolution wheels send deltas smaller
+// than a notch; those are added up, and every full 120 in one direction counts as one notch.
+// A delta of a notch or more in one event, a key or button held, or a turn the other way starts
+// the count afresh.
+class WheelNotches {
+ public:
+  // Returns whether the table scrolled.
+  bool turn(vexel::VexelControl* control, int delta, Qt::KeyboardModifiers modifiers,
+            Qt::MouseButtons buttons);
+
+ private:
+  int m_partial = 0;
+};
+
 }  // namespace table

@@ -39,11 +39,13 @@ class ScriptedColors : public table::ColorChooser {
   QList<std::int32_t> initials;
 };
 
-// Cancels the printer dialog, or accepts it with the printer pointed at a PDF file; records the
-// orientation the dialog started with.
+// The printer-setup dialog answered at once: OK sends the document to a PDF file, Cancel
+// leaves the printer as it is. Records the orientation the dialog started with.
 class PdfPrinterSetup : public table::PrinterSetup {
  public:
+  explicit PdfPrinterSetup(QString file = QString()) : pdfFile(std::move(file)) {}
   bool choosePrinter(QPrinter& printer, QWidget*) override {
+    ++shown;
     orientations << printer.pageLayout().orientation();
     if (!accept) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -51,7 +53,8 @@ class PdfPrinterSetup : public table::PrinterSetup {
     return true;
   }
 
-  bool accept = false;
   QString pdfFile;
+  bool accept = true;
+  int shown = 0;
   QList<QPageLayout::Orientation> orientations;
 };

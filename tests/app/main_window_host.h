@@ -64,6 +64,7 @@ class MainWindowHost {
     setup.prompts = &prompts;
     setup.registry = &registry;
     setup.starter = &starter;
+    printer.accept = false;
     setup.printerSetup = &printer;
     setup.saveFile = &saveFile;
     setup.colorChooser = &colors;

@@ -4,12 +4,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <QWheelEvent>
+#include <limits>
+#include <string>
+#include <vector>
 
 #include "main_window_host.h"
 #include "russian_key_events.h"
@@ -210,14 +215,27 @@ TEST(MainWindow, SavedMaximisedWindowStartsMaximised) {
   EXPECT_TRUE(again.window->windowState() & Qt::WindowMaximized);
 }
 
-TEST(MainWindow, TooSmallStoredSizesAreCorrected) {
-  QTemporaryDir dir;
-  table::TableOptions stored = table::DefaultTableOptions(0xFFFFFF, 2000, 4000);
-  table::WriteTableIni((dir.path() + "/Table.ini").toStdString(), stored);
-  MainWindowHost host(dir.path());
-  EXPECT_EQ(host.window->options().WindowWidth, 5000);
-  EXPECT_EQ(host.window->options().WindowHeight, 3000);
-  EXPECT_EQ(host.window->width(), 5000 / 15);
+// A stored size ends between the smallest start size and the screen, however odd the number.
+TEST(MainWindow, StoredSizesEndBetweenTheMinimumAndTheScreen) {
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+  const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+  struct Case {
+    float width, height;
+    QSize expected;  // invalid: the screen's size
+  };
+  const Case cases[] = {
+      {4000, 2000, {333, 200}}, {9000, 6000, {600, 400}}, {3e38f, 1e30f, {}},
+      {-1e30f, -5, {333, 200}}, {kNaN, kNaN, {333, 200}}, {kInf, -kInf, {333, 200}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    QTemporaryDir dir;
+    table::TableOptions stored = table::DefaultTableOptions(0xFFFFFF, c.height, c.width);
+    table::WriteTableIni((dir.path() + "/Table.ini").toStdString(), stored);
+    MainWindowHost host(dir.path());
+    EXPECT_EQ(host.window->frameGeometry().size(), c.expected.isValid() ? c.expected : screen);
+  }
 }
 
 TEST(MainWindow, HiddenBarsLeaveTheTableTheWholeClientArea) {
@@ -267,6 +285,52 @@ TEST(MainWindow, WheelNotchesScrollTheTable) {
   if (!halden.VScrollBarVisible() && halden.HScrollBarVisible()) {
     wheel(-120);
     EXPECT_EQ(halden.HScrollBarValue(), std::min<int>(10, halden.HScrollBarMax()));
+  }
+}
+
+// Over the scroll bars and the zoom list the wheel follows the same rule as over the table, and
+// small deltas count once they add up to a notch.
+TEST(MainWindow, WheelRuleHoldsOverEveryPartOfTheWindow) {
+  MainWindowHost host;
+  host.show();
+  VexelControl& halden = *host.window->Halden();
+  host.window->resize(400, 300);
+  halden.setZoomVal(200);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(halden.VScrollBarVisible());
+  ASSERT_GE(halden.VScrollBarMax(), 40);
+  auto* zoomList = host.window->findChild<QComboBox*>("cmbZoom");
+  const int zoomIndex = zoomList->currentIndex();
+  const auto wheel = [&](QWidget* target, int delta, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent event(QPointF(2, 2), target->mapToGlobal(QPointF(2, 2)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(target, &event);
+  };
+  struct Turn {
+    const char* target;
+    std::vector<int> deltas;
+    Qt::KeyboardModifiers modifiers;
+    int moved;
+  };
+  const Turn turns[] = {
+      {"vscrPicUpDown", {-120}, Qt::NoModifier, 10},
+      {"vscrPicUpDown", {-120}, Qt::ControlModifier, 0},
+      {"hscrPicRightLeft", {-120}, Qt::NoModifier, 10},
+      {"cmbZoom", {-120}, Qt::NoModifier, 10},
+      {"cmbZoom", {120}, Qt::ControlModifier, 0},
+      {"picOutput", {-40, -40, -40}, Qt::NoModifier, 10},
+      {"picOutput", {-60, 30, -60}, Qt::NoModifier, 0},
+      {"picOutput", {-100, -100, -40}, Qt::NoModifier, 20},
+      {"picOutput", {30, 30, 30, 30}, Qt::NoModifier, -10},
+  };
+  for (const Turn& turn : turns) {
+    SCOPED_TRACE(std::string(turn.target) + " " + std::to_string(turn.deltas.front()));
+    auto* target = host.window->findChild<QWidget*>(turn.target);
+    ASSERT_NE(target, nullptr);
+    halden.setVScrollBarValue(20);
+    for (int delta : turn.deltas) wheel(target, delta, turn.modifiers);
+    EXPECT_EQ(halden.VScrollBarValue(), 20 + turn.moved);
+    EXPECT_EQ(zoomList->currentIndex(), zoomIndex);
   }
 }
 

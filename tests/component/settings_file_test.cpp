@@ -6,6 +6,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <algorithm>
 
@@ -337,6 +338,103 @@ TEST_F(SettingsFileTest, ReplacingKeepsPermissionsAndSymbolicLinks) {
   ASSERT_EQ(::stat(PathOf("real.cfg").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0640u);
   EXPECT_EQ(Entries().size(), 2u);
+}
+
+}  // namespace
+}  // namespace periodic
+
+namespace periodic {
+namespace {
+
+// What stands at the settings path decides whether a save may replace it: a link to a device
+// means "do not keep", a FIFO is refused without waiting on it, a read-only file stays as it is.
+TEST_F(SettingsFileTest, OnlyWritableRegularFilesAreReplaced) {
+  struct Case {
+    const char* name;
+    std::function<void(const std::string&)> make;
+    const char* writeError;  // nullptr: the write succeeds
+    const char* readError;   // nullptr: the read gives the defaults
+  };
+  const Case cases[] = {
+      {"link to /dev/null", [](const std::string& p) { fs::create_symlink("/dev/null", p); },
+       nullptr, nullptr},
+      {"FIFO", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+       "it is not a regular file", "it is not a regular file"},
+      {"read-only file",
+       [](const std::string& p) {
+         WriteFile(p, Bytes(40, 0xAA));
+         fs::permissions(p, fs::perms::owner_read | fs::perms::group_read);
+       },
+       "the file is read-only", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(Cfg());
+    c.make(Cfg());
+    struct stat before {};
+    ASSERT_EQ(::stat(Cfg().c_str(), &before), 0);
+    const Bytes contents = S_ISREG(before.st_mode) ? Contents(Cfg()) : Bytes();
+
+    std::string writeMessage = "no error";
+    try {
+      WriteOptionsFile(Cfg(), NonDefault());
+    } catch (const DataError& e) {
+      writeMessage = e.what();
+    }
+    EXPECT_EQ(writeMessage, c.writeError ? "cannot write file '" + Cfg() + "': " + c.writeError
+                                         : std::string("no error"));
+    DisplayOptions read = NonDefault();
+    std::string readMessage = "no error";
+    try {
+      ReadOptionsFile(Cfg(), read);
+    } catch (const DataError& e) {
+      readMessage = e.what();
+    }
+    EXPECT_EQ(readMessage, c.readError ? "cannot open file '" + Cfg() + "': " + c.readError
+                                       : std::string("no error"));
+
+    struct stat after {};
+    ASSERT_EQ(::stat(Cfg().c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    if (S_ISREG(before.st_mode)) {
+      EXPECT_EQ(Contents(Cfg()), contents);
+    }
+    EXPECT_EQ(Entries(), std::vector<std::string>{"Table.cfg"});
+  }
+}
+
+// In a folder that takes no new files around a settings file that may be written (a shared
+// program folder), the record is written into the file itself, the bytes after it kept.
+TEST_F(SettingsFileTest, UnwritableFolderWithWritableFileIsWrittenInPlace) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  Bytes old(50, 0xAA);
+  WriteFile(Cfg(), old);
+  fs::permissions(Cfg(), fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                             ~fs::perms::others_exec);
+  fs::permissions(m_dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // As nobody: the folder is not ours, the file is writable by all.
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+    try {
+      WriteOptionsFile(Cfg(), NonDefault());
+    } catch (const DataError&) {
+      ::_exit(1);
+    }
+    ::_exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  const auto record = EncodeSettings(NonDefault());
+  Bytes expected = old;
+  std::copy(record.begin(), record.end(), expected.begin());
+  EXPECT_EQ(Contents(Cfg()), expected);
+  EXPECT_EQ(Entries(), std::vector<std::string>{"Table.cfg"});
 }
 
 }  // namespace

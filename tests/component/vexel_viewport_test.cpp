@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -10,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "file_size_limit.h"
 #include "vexel_host.h"
 
 namespace {
@@ -110,7 +114,8 @@ TEST_F(VexelViewportTest, BitmapAtHalfZoomIsHalfAsLarge) {
   EXPECT_FALSE(m_host.control().SaveAsBitmap(half).failed());
   const QImage a(full, "BMP");
   const QImage b(half, "BMP");
-  EXPECT_EQ(a.size(), QSize(904, 640));
+  EXPECT_EQ(a.size(), QSize(903, 640));
+  EXPECT_EQ(b.size(), output()->size());
   EXPECT_EQ(b.size(), QSize(452, 320));
   QFile file(full);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -120,6 +125,49 @@ TEST_F(VexelViewportTest, BitmapAtHalfZoomIsHalfAsLarge) {
   const vexel::Error error = m_host.control().SaveAsBitmap(bad);
   EXPECT_TRUE(error.failed());
   EXPECT_TRUE(error.description.contains("missing/table.bmp"));
+}
+
+// Each control saves its own picture at its own zoom, and goes on drawing from the shared data
+// file when another control of the thread is destroyed.
+TEST_F(VexelViewportTest, ControlsOfOneThreadKeepTheirOwnPictureAndDataFile) {
+  QTemporaryDir dir;
+  QString path = dir.filePath("table.bmp");
+  {
+    VexelHost other;
+    other.control().InitProperties();
+    other.resizeTwips(15000, 11000);
+    ASSERT_FALSE(other.control().ZoomTable(50).failed());
+    ASSERT_FALSE(m_host.control().SaveAsBitmap(path).failed());
+    EXPECT_EQ(QImage(path, "BMP").size(), QSize(903, 640));
+  }
+  EXPECT_FALSE(m_host.control().Refresh().failed());
+}
+
+// A failed write (the file size limit stands in for a full disk) reports the system's error and
+// leaves no file.
+TEST_F(VexelViewportTest, FailedBitmapWriteLeavesNoFile) {
+  QTemporaryDir dir;
+  for (const QString name : {"small.bmp", "large.bmp"}) {
+    SCOPED_TRACE(name.toStdString());
+    QString path = dir.filePath(name);
+    m_host.control().ZoomTable(name == "small.bmp" ? 25 : 200);
+    vexel::Error error;
+    {
+      const FileSizeLimit limit(1000);
+      error = m_host.control().SaveAsBitmap(path);
+    }
+    EXPECT_EQ(error.number, EFBIG);
+    EXPECT_EQ(error.description, "cannot write file '" + path + "': File too large");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+  }
+}
+
+// A host calls the members that take a number with an ordinary int.
+TEST_F(VexelViewportTest, NumberMembersAreCalledWithInt) {
+  vexel::Error result;
+  EXPECT_TRUE(QMetaObject::invokeMethod(&m_host.widget(), "ZoomTable",
+                                        Q_RETURN_ARG(vexel::Error, result), Q_ARG(int, 200)));
+  EXPECT_EQ(m_host.control().ZoomVal(), 200);
 }
 
 TEST_F(VexelViewportTest, PrintsOnePageAndReportsFailuresInAMessage) {

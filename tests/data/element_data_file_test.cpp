@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "data/builtin_records.h"
 #include "data/data_error.h"
+#include "file_size_limit.h"
 
 namespace periodic {
 namespace {
@@ -84,6 +88,48 @@ TEST_F(ElementDataFileTest, CreationFailuresNameTheFile) {
   fs::create_directory(DataPath());
   EXPECT_EQ(ErrorOf([&] { WriteBuiltinRecords(Dir()); }),
             "cannot create file '" + DataPath() + "': it is a directory");
+}
+
+// A write that fails part way (the file size limit stands in for a full disk) leaves no file
+// that would pass for the data file, and the next attempt writes it whole.
+TEST_F(ElementDataFileTest, FailedCreationLeavesNothingBehind) {
+  {
+    const FileSizeLimit limit(4096);
+    try {
+      WriteBuiltinRecords(Dir());
+      FAIL() << "no error";
+    } catch (const DataError& e) {
+      EXPECT_EQ(std::string(e.what()), "cannot write file '" + DataPath() + "': File too large");
+      EXPECT_EQ(e.code(), EFBIG);
+    }
+  }
+  EXPECT_TRUE(fs::is_empty(m_dir));
+  WriteBuiltinRecords(Dir());
+  EXPECT_EQ(Contents(DataPath()), BuiltinBytes());
+}
+
+// A FIFO in place of the data file is refused at once instead of holding the program.
+TEST_F(ElementDataFileTest, NonRegularFilesAreRefused) {
+  ASSERT_EQ(::mkfifo(DataPath().c_str(), 0600), 0);
+  const std::string cause = "'" + DataPath() + "': it is not a regular file";
+  EXPECT_THROW(
+      {
+        try {
+          WriteBuiltinRecords(Dir());
+        } catch (const DataError& e) {
+          EXPECT_EQ(std::string(e.what()), "cannot create file " + cause);
+          throw;
+        }
+      },
+      DataError);
+  ElementDataFile file;
+  try {
+    file.Open(DataPath());
+    FAIL() << "no error";
+  } catch (const DataError& e) {
+    EXPECT_EQ(std::string(e.what()), "cannot open file " + cause);
+  }
+  EXPECT_FALSE(file.IsOpen());
 }
 
 TEST_F(ElementDataFileTest, ReadsTellingRecords) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "component/table_colors.h"
+#include "table/table_colors.h"
 #include "table/drawing.h"
 #include "table/table_drawing.h"
 #include "table/text_metrics.h"

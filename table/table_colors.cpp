@@ -1,4 +1,4 @@
-#include "component/table_colors.h"
+#include "table/table_colors.h"
 
 #include <array>
 #include <charconv>

@@ -1,0 +1,94 @@
+#include "chem/result_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <vector>
+
+namespace chem {
+namespace {
+
+std::size_t CharCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+using Row = std::array<std::string, 5>;
+
+// Columns of text left-aligned, of numbers right-aligned, two blanks apart.
+constexpr std::array<bool, 5> kRightAligned = {false, false, true, true, true};
+
+std::string FormatTable(const std::vector<Row>& rows) {
+  std::array<std::size_t, 5> widths{};
+  for (const Row& row : rows) {
+    for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], CharCount(row[c]));
+  }
+  std::string text;
+  for (const Row& row : rows) {
+    std::string line;
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      const std::string padding(widths[c] - CharCount(row[c]), ' ');
+      if (c > 0) line += "  ";
+      line += kRightAligned[c] ? padding + row[c] : row[c] + padding;
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    text += line + "\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string FormatDecimal(double value, int decimals) {
+  std::array<char, 128> buffer{};
+  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::fixed, std::max(decimals, 0));
+  if (ec != std::errc()) return "?";
+  std::string text(buffer.data(), end);
+  std::replace(text.begin(), text.end(), '.', ',');
+  return text;
+}
+
+std::string FormatCharge(std::int64_t charge) {
+  if (charge == 0) return "0";
+  const std::uint64_t magnitude =
+      charge < 0 ? 0 - static_cast<std::uint64_t>(charge) : static_cast<std::uint64_t>(charge);
+  return (magnitude == 1 ? std::string() : std::to_string(magnitude)) + (charge < 0 ? "-" : "+");
+}
+
+std::string FormatMolarMass(std::string_view formula, const MolarMass& result) {
+  std::string text = "Формула: " + std::string(formula) + "\n";
+  text += "Молярная масса: " + FormatDecimal(result.total, result.decimals) + " г/моль\n";
+  if (result.charge != 0)
+    text += "Заряд: " + FormatCharge(result.charge) + " (на массу не влияет)\n";
+  if (result.signAfterCount)
+    text +=
+        "Число перед знаком заряда считается числом атомов; заряд в несколько единиц пишут после "
+        "«^»: Fe^3+, SO4^2-.\n";
+  text += "\n";
+
+  std::vector<Row> rows = {{"Символ", "Элемент", "Атомов", "Масса, г/моль", "Доля, %"}};
+  for (const ElementShare& share : result.shares) {
+    const std::string mass = share.massNumber ? "[" + FormatDecimal(share.mass, 0) + "]"
+                                              : FormatDecimal(share.mass, result.decimals);
+    rows.push_back({share.symbol, share.nameRus, std::to_string(share.atoms), mass,
+                    FormatDecimal(share.hundredthsOfPercent / 100.0, 2)});
+  }
+  text += FormatTable(rows);
+  if (result.HasMassNumbers())
+    text += "\n[ ] — по массовому числу изотопа: у элемента нет стабильных изотопов.\n";
+  return text;
+}
+
+std::string FormatFormulaError(std::string_view formula, const FormulaError& error) {
+  std::string shown(formula);
+  // Tabs and line breaks would move the marker off its character.
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  return "Ошибка в формуле (позиция " + std::to_string(error.position + 1) + "). " + error.message +
+         "\n" + shown + "\n" + std::string(error.position, ' ') + "^\n";
+}
+
+}  // namespace chem

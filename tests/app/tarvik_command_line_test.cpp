@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs the built program through the shell; environment is put before it, arguments after.
+Outcome RunTarvik(const std::string& program, const std::string& arguments,
+                  const std::string& environment = "") {
+  const fs::path folder = fs::temp_directory_path() / ("tarvik_cli_" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  const fs::path out = folder / "out.txt";
+  const fs::path err = folder / "err.txt";
+  const std::string command = environment + " '" + program + "' " + arguments + " >'" +
+                              out.string() + "' 2>'" + err.string() + "'";
+  const int raw = std::system(command.c_str());
+  Outcome run;
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = ReadFile(out);
+  run.err = ReadFile(err);
+  fs::remove_all(folder);
+  return run;
+}
+
+TEST(TarvikCommandLine, PrintsTheResultAndSucceeds) {
+  const Outcome run = RunTarvik(TARVIK_FILE, "'CuSO4*5H2O'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_TRUE(run.out.starts_with("Формула: CuSO4*5H2O\nМолярная масса: 249,686 г/моль\n"))
+      << run.out;
+  EXPECT_NE(run.out.find("Cu      Медь           1         63,546    25,45\n"), std::string::npos)
+      << run.out;
+}
+
+TEST(TarvikCommandLine, BadFormulaGoesToStandardErrorWithStatusOne) {
+  const Outcome run = RunTarvik(TARVIK_FILE, "'H2O' 'H2So4'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.out.starts_with("Формула: H2O\n")) << run.out;
+  EXPECT_EQ(run.err,
+            "Ошибка в формуле (позиция 3). Неизвестный элемент «So».\n"
+            "H2So4\n"
+            "  ^\n");
+}
+
+// A script on a server has no display: printing must not need one.
+TEST(TarvikCommandLine, NeedsNoDisplay) {
+  const Outcome run =
+      RunTarvik(TARVIK_FILE, "H2O", "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Молярная масса: 18,0153 г/моль"), std::string::npos) << run.out;
+}
+
+TEST(TarvikCommandLine, MissingDataFileIsReportedNotCrashedOn) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("tarvik_alone_" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  const fs::path program = folder / "tarvik";
+  fs::copy_file(TARVIK_FILE, program, fs::copy_options::overwrite_existing);
+  const Outcome run = RunTarvik(program.string(), "H2O");
+  fs::remove_all(folder);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Не найден файл данных элементов «" + (folder / "Elements.dat").string() +
+                         "». Калькулятору нужен файл Elements.dat рядом с программой.\n");
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QTest>
+
+#include "app/shell/viewer_windows.h"
+#include "app/viewer/frm_element_viewer.h"
+#include "main_window_host.h"
+#include "russian_key_events.h"
+
+namespace {
+
+using table::frmTElementViewer;
+using table::ViewerWindows;
+
+// The pool of the real main window over the control library.
+struct PoolHost : MainWindowHost {
+  PoolHost() { show(); }
+  ViewerWindows& pool() { return window->viewerWindows(); }
+  frmTElementViewer* slot(int n) { return pool().window(n); }
+  // Opens element n as a click on the control would.
+  void open(int n) {
+    QMetaObject::invokeMethod(window->Halden()->widget(), "AdditionalInfoAsked", Q_ARG(int, n),
+                              Q_ARG(float, 3000.0f), Q_ARG(float, 3000.0f));
+    QCoreApplication::processEvents();
+  }
+  QStringList listCaptions() {
+    QStringList captions;
+    for (const QAction* entry : pool().windowListEntries()) captions << entry->text();
+    return captions;
+  }
+  bool separatorShown() { return menuItem("mnuFile_Bar1")->isVisible(); }
+};
+
+TEST(ViewerPlacement, CentredAboveTheClickInsideTheScreen) {
+  const QRect screen(0, 0, 1280, 1024);
+  const QSize window(200, 180);
+  const struct {
+    const char* name;
+    QPoint click;
+    QPoint expected;
+  } cases[] = {
+      {"middle", {600, 500}, {500, 500 - 180 - 6}},
+      {"left edge", {40, 500}, {0, 314}},
+      {"right edge", {1270, 500}, {1080, 314}},
+      {"top edge", {600, 100}, {500, 0}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(table::ViewerPlacement(c.click, 200, window, screen), c.expected) << c.name;
+  // A second screen to the right keeps the card on its own screen.
+  EXPECT_EQ(table::ViewerPlacement({1300, 500}, 200, window, QRect(1280, 0, 1920, 1080)).x(), 1280);
+}
+
+TEST(ViewerWindows, OpensACardForTheClickedElement) {
+  PoolHost host;
+  host.open(26);
+  frmTElementViewer* card = host.slot(1);
+  EXPECT_TRUE(card->isVisible());
+  EXPECT_EQ(card->windowTitle(), "Fe - Железо");
+  EXPECT_EQ(host.listCaptions(), QStringList{"Fe - Железо"});
+  EXPECT_TRUE(host.separatorShown());
+  // Element 0 (a click beside the cells) opens nothing and says nothing.
+  host.open(0);
+  EXPECT_FALSE(host.slot(2)->isVisible());
+  EXPECT_TRUE(host.prompts.messages.isEmpty());
+  // Ctrl+V, also with the Russian layout, opens element 1.
+  SendRussianKey(host.window.get(), Qt::Key_V, Qt::ControlModifier);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(host.slot(2)->isVisible());
+  EXPECT_EQ(host.slot(2)->windowTitle(), "H - Водород");
+}
+
+TEST(ViewerWindows, CardTakesTheTableColourModes) {
+  PoolHost host;
+  host.window->Halden()->setDifferSPDF(false);
+  host.window->Halden()->setDifferMetalsNonmetals(false);
+  host.open(26);
+  EXPECT_TRUE(host.window->options().ViewerBlackAndWhite);
+  EXPECT_TRUE(host.slot(1)->CardBlackAndWhite());
+  EXPECT_EQ(host.slot(1)->picture().backColor(), periodic::kWhite);
+}
+
+TEST(ViewerWindows, FifteenAtMostAndSlotsReused) {
+  PoolHost host;
+  for (int n = 1; n <= 15; ++n) host.open(n);
+  for (int slot = 1; slot <= 15; ++slot) EXPECT_TRUE(host.slot(slot)->isVisible()) << slot;
+  EXPECT_TRUE(host.prompts.messages.isEmpty());
+  host.open(16);
+  ASSERT_EQ(host.prompts.messages.size(), 1);
+  EXPECT_EQ(host.prompts.messages[0],
+            "Нельзя открывать более 15 окон просмотра дополнительной информации по элементу. "
+            "Закройте одно из окон и попробуйте снова.");
+
+  host.menuItem("mnuCloseAllWindows")->trigger();
+  for (int n = 1; n <= 5; ++n) host.open(n);
+  host.slot(3)->close();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(host.listCaptions().size(), 4);
+  host.open(26);
+  EXPECT_EQ(host.slot(3)->windowTitle(), "Fe - Железо");
+  EXPECT_EQ(host.listCaptions(),
+            QStringList({"H - Водород", "He - Гелий", "Fe - Железо", "Be - Бериллий", "B - Бор"}));
+}
+
+TEST(ViewerWindows, MinimiseAllCloseAllAndTheList) {
+  PoolHost host;
+  host.menuItem("mnuMinimizeAllWindows")->trigger();
+  EXPECT_TRUE(host.listCaptions().isEmpty());
+  EXPECT_FALSE(host.separatorShown());
+  host.open(26);
+  host.open(8);
+  host.menuItem("mnuMinimizeAllWindows")->trigger();
+  EXPECT_TRUE(host.slot(1)->isMinimized());
+  EXPECT_EQ(host.listCaptions(), QStringList({"Fe - Железо", "O - Кислород"}));
+  // An entry restores its card.
+  host.pool().windowListEntries()[1]->trigger();
+  EXPECT_FALSE(host.slot(2)->isMinimized());
+  EXPECT_TRUE(host.slot(2)->isVisible());
+  // The hidden windows were dropped and come back on use.
+  EXPECT_FALSE(host.slot(3)->isVisible());
+
+  host.menuItem("mnuCloseAllWindows")->trigger();
+  EXPECT_FALSE(host.slot(1)->isVisible());
+  EXPECT_FALSE(host.slot(2)->isVisible());
+  EXPECT_TRUE(host.listCaptions().isEmpty());
+  EXPECT_FALSE(host.separatorShown());
+  // Closed by close-all, the windows stay in the pool.
+  EXPECT_FALSE(host.slot(1)->isClosed());
+}
+
+TEST(ViewerWindows, StepsInACardRenameItsEntry) {
+  PoolHost host;
+  host.open(26);
+  host.slot(1)->nextElement();
+  EXPECT_EQ(host.listCaptions(), QStringList{"Co - Кобальт"});
+}
+
+TEST(ViewerWindows, ShutdownClosesEveryCard) {
+  PoolHost host;
+  host.open(26);
+  host.open(27);
+  QPointer<frmTElementViewer> first = host.slot(1);
+  host.window->close();
+  EXPECT_TRUE(host.pool().AppClosing());
+  EXPECT_TRUE(!first || !first->isVisible());
+  // Closing cards left the list as it was.
+  EXPECT_EQ(host.listCaptions().size(), 2);
+}
+
+}  // namespace
