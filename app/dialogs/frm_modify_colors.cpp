@@ -111,7 +111,7 @@ void frmModifyColors::createRow(int row, QWidget* parent, int top, int swatchLef
     label->setFont(DialogFont(9.75));
     PlaceInTwips(label, labelLeft, top, 255, kRowHeight);
   } else {
-    PlaceInTwips(label, labelLeft, top, buttonLeft - labelLeft, kRowHeight);
+    PlaceInTwips(label, labelLeft, top, buttonLeft - labelLeft - 45, kRowHeight);
   }
   lblColorType[row] = label;
 
