@@ -11,6 +11,14 @@ Error Vexel::CreateElementsDataFile(QString& filepath) {
   } catch (const periodic::DataError& e) {
     return FromDataError(e);
   }
+  // A control whose own data file could not be opened draws from the file just made.
+  if (!m_state.dataFile.IsOpen()) {
+    try {
+      m_state.dataFile.Open(filepath.toStdString() + "/" + periodic::kElementsFileName);
+    } catch (const periodic::DataError& e) {
+      return FromDataError(e);
+    }
+  }
   return {};
 }
 

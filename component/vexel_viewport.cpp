@@ -47,6 +47,8 @@ Error Vexel::ShowTable() {
     periodic::DrawTable(surface, m_state.options, m_state.colors().scheme(), m_state.dataFile);
   } catch (const periodic::DataError& e) {
     picOutput->update();
+    // The host's status bar does not stay on "drawing" for a table that cannot be drawn.
+    emit ChangeStatusbarText(QStringLiteral("Ошибка"));
     return FromDataError(e);
   }
   return ZoomTable(m_state.options.ZoomVal);

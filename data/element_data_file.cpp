@@ -22,6 +22,9 @@ void WriteBuiltinRecords(const std::string& directory) {
   const std::string path = directory + "/" + kElementsFileName;
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
+  // A link that leads nowhere (a loop, say) is not replaced by a file of our own.
+  if (ec && ec != std::errc::no_such_file_or_directory)
+    throw DataError("cannot create file '" + path + "': " + Describe(ec.value()), ec.value());
   if (std::filesystem::exists(status)) {
     if (std::filesystem::is_directory(status))
       throw DataError("cannot create file '" + path + "': it is a directory", EISDIR);

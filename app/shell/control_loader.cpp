@@ -1,8 +1,14 @@
 #include "app/shell/control_loader.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+
+#include "app/shell/error_text.h"
 
 namespace table {
 
@@ -17,25 +23,34 @@ ControlLoader::ControlLoader(const QString& folder) {
 
 std::unique_ptr<vexel::VexelControl> ControlLoader::create(QWidget* parent) {
   const QString file = QDir::toNativeSeparators(m_file);
-  if (!QFileInfo::exists(m_file)) {
-    m_errorText = QString("Не найдена библиотека таблицы \"%1\".").arg(file);
+  struct stat info {};
+  if (::stat(QFile::encodeName(m_file).constData(), &info) != 0) {
+    const int code = errno;
+    m_errorText = code == ENOENT
+                      ? QString("Не найдена библиотека таблицы \"%1\".").arg(file)
+                      : FileProblem("Не удалось загрузить библиотеку таблицы", file, code);
     return nullptr;
   }
   m_loader.setFileName(m_file);
   QObject* instance = m_loader.instance();
   auto* library = qobject_cast<vexel::VexelLibrary*>(instance);
   if (!library) {
-    const QString reason = instance
-                               ? QStringLiteral("the library does not provide the table control")
-                               : m_loader.errorString();
-    m_errorText = QString("Не удалось загрузить библиотеку таблицы \"%1\": %2").arg(file, reason);
+    // Qt's own reasons are in English and name its internals; the user gets what they mean.
+    const QString reason = instance ? QStringLiteral("в ней нет элемента управления таблицы")
+                                    : QStringLiteral(
+                                          "файл повреждён или не является "
+                                          "библиотекой таблицы для этой программы");
+    m_errorText = QString("Не удалось загрузить библиотеку таблицы \"%1\": %2.").arg(file, reason);
     return nullptr;
   }
   auto control =
       library->CreateControl(QString::fromLatin1(vexel::kProgId), parent, &m_creationError);
   if (!control) {
-    m_errorText = QString("Не удалось создать таблицу из библиотеки \"%1\": %2")
-                      .arg(file, m_creationError.description);
+    m_errorText =
+        QString(
+            "Не удалось создать таблицу из библиотеки \"%1\": в ней нет элемента управления "
+            "таблицы.")
+            .arg(file);
   }
   return control;
 }

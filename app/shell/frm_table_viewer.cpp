@@ -13,7 +13,9 @@
 #include <QToolBar>
 #include <QWheelEvent>
 
+#include "app/help/qt_help.h"
 #include "app/shell/control_loader.h"
+#include "app/shell/element_finder.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/program_info.h"
 #include "app/shell/wheel_scroll.h"
@@ -40,7 +42,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   m_registry = m_setup.registry ? m_setup.registry : m_ownRegistry.get();
   m_starter = m_setup.starter ? m_setup.starter : m_ownStarter.get();
   if (!m_setup.printerSetup) m_ownPrinterSetup = std::make_unique<DialogPrinterSetup>();
-  if (!m_setup.help) m_ownHelp = std::make_unique<NoHelp>();
+  if (!m_setup.help) m_ownHelp = std::make_unique<QtHelp>();
   m_printerSetup = m_setup.printerSetup ? m_setup.printerSetup : m_ownPrinterSetup.get();
   m_help = m_setup.help ? m_setup.help : m_ownHelp.get();
   LoadIconResources();
@@ -60,11 +62,13 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
     m_loadError = loader.errorText();
     return;
   }
+  if (loader.creationError().failed()) m_dataProblem = DataFileProblem(loader.creationError());
   m_halden->widget()->setObjectName("Halden");
   setCentralWidget(m_halden->widget());
   m_halden->InitProperties();
   connectControl();
   runLoadSequence();
+  m_finder = new ElementFinder(*this, *tlbToolbar, *m_halden, m_dataFile);
 }
 
 frmTableViewer::~frmTableViewer() {
@@ -109,6 +113,8 @@ void frmTableViewer::setStatusText(const QString& text) {
 }
 
 void frmTableViewer::onStatusText(const QString& text) {
+  if (text == "Ошибка") m_tableFailed = true;
+  if (text == "Готово") m_tableFailed = false;
   setStatusText(text);
 }
 
@@ -118,7 +124,6 @@ void frmTableViewer::reportProgress(int value) {
 
 void frmTableViewer::runLoadSequence() {
   setStatusText("Загружаю...");
-  m_helpFile = QCoreApplication::applicationDirPath() + "/Table.chm";
   reportProgress(5);
   m_halden->setAutoRefreshOnResize(false);
   reportProgress(10);
@@ -133,33 +138,15 @@ void frmTableViewer::runLoadSequence() {
   reportProgress(65);
 }
 
-void frmTableViewer::openDataFile() {
-  try {
-    m_dataFile.Open(m_halden->ElementsDataFile().toStdString());
-    return;
-  } catch (const periodic::DataError&) {
-  }
-  // The control's own file cannot be read: the program keeps one of its own in Data.
-  const QString dataDir = QCoreApplication::applicationDirPath() + "/Data/";
-  QDir().mkpath(dataDir);
-  QString path = dataDir;
-  m_halden->CreateElementsDataFile(path);
-  try {
-    m_dataFile.Open((dataDir + "Elements.dat").toStdString());
-  } catch (const periodic::DataError&) {
-    // The window opens without a data file; the viewers report it when they need it.
-  }
-}
-
 void frmTableViewer::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!m_halden) return;
   m_halden->setAutoRefreshOnResize(true);
   if (m_initialRefreshPending) {
     m_initialRefreshPending = false;
-    m_halden->Refresh();
+    tableDrawn(m_halden->Refresh());
   }
-  setStatusText("Готово");
+  setStatusText(m_tableFailed ? "Ошибка" : "Готово");
 }
 
 void frmTableViewer::closeEvent(QCloseEvent* event) {
@@ -170,6 +157,7 @@ void frmTableViewer::closeEvent(QCloseEvent* event) {
     m_halden->UnloadMe();
   }
   m_dataFile.Close();
+  m_help->CloseAllHelp();
   event->accept();
 }
 
@@ -187,6 +175,7 @@ bool frmTableViewer::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   const auto* key = static_cast<QKeyEvent*>(event);
+  if (m_finder && m_finder->ownsKey(watched, *key)) return false;
   return handleKey(periodic::VirtualKey(*key), key->modifiers());
 }
 
@@ -210,6 +199,8 @@ bool frmTableViewer::handleKey(int key, Qt::KeyboardModifiers modifiers) {
     m_menuItems["mnuHelp_HowToUseProgram"]->trigger();
   } else if (key == Qt::Key_Z && only(Qt::ControlModifier | Qt::AltModifier)) {
     promptZoom();
+  } else if (key == Qt::Key_F && only(Qt::ControlModifier) && m_finder) {
+    m_finder->open();
   } else {
     return false;
   }

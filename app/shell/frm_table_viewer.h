@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -13,8 +14,8 @@
 #include "app/shell/save_file_dialog.h"
 #include "app/shell/table_options.h"
 #include "app/shell/user_prompts.h"
-#include "app/shell/wheel_scroll.h"
 #include "app/shell/viewer_windows.h"
+#include "app/shell/wheel_scroll.h"
 #include "component/vexel_interface.h"
 #include "data/element_data_file.h"
 
@@ -28,6 +29,7 @@ class QToolButton;
 
 namespace table {
 
+class ElementFinder;
 class frmModifyColors;
 
 // What the main window needs from outside: where the control library lies, the dialogs it
@@ -67,6 +69,7 @@ class frmTableViewer : public QMainWindow {
   ProgramStarter& starter() { return *m_starter; }
   // The pool of element card windows and the File menu's list of the open ones.
   ViewerWindows& viewerWindows() { return *m_viewerWindows; }
+  ElementFinder* finder() { return m_finder; }
 
   // Commands, as the menus, the toolbar and the keys run them.
   void toggleView(const char* property);
@@ -112,6 +115,9 @@ class frmTableViewer : public QMainWindow {
   void connectControl();
   void runLoadSequence();
   void openDataFile();
+  // Reports, once, why the table could not be drawn or its data file not be read.
+  void tableDrawn(const vexel::Error& error);
+  QString DataFileProblem(const vexel::Error& error) const;
   void onToolbarKey(const QString& key);
   void onZoomSelected(int index);
   bool handleKey(int key, Qt::KeyboardModifiers modifiers);
@@ -151,16 +157,20 @@ class frmTableViewer : public QMainWindow {
   WheelNotches m_wheel;
   QSize m_wantedOuterSize;  // until the frame is known
   QSize m_requestedClientSize;
-  QString m_helpFile;
+  QString m_dataProblem;  // a data-file failure of the load, reported when the table is drawn
+  bool m_dataProblemReported = false;
+  bool m_tableFailed = false;
 
   std::map<QString, QAction*> m_menuItems;
   std::map<QString, QAction*> m_buttons;
+  mutable std::map<QString, QIcon> m_icons;
   QToolBar* tlbToolbar = nullptr;
   QComboBox* cmbZoom = nullptr;
   QLabel* m_statusText = nullptr;
   QLabel* m_statusDate = nullptr;
   QLabel* m_statusTime = nullptr;
   QTimer* m_clock = nullptr;
+  ElementFinder* m_finder = nullptr;
   // Last, so that the cards go before anything they use.
   std::unique_ptr<ViewerWindows> m_viewerWindows;
 };

@@ -5,6 +5,7 @@
 #include <QToolBar>
 
 #include "app/shell/config_location.h"
+#include "app/shell/error_text.h"
 #include "app/shell/frm_table_viewer.h"
 #include "app/shell/program_info.h"
 #include "app/shell/window_size.h"
@@ -61,7 +62,9 @@ void frmTableViewer::LoadConfiguration() {
 void frmTableViewer::SaveConfiguration() {
   QString cfg = TableCfgPath();
   QStringList failures;
-  if (m_halden->SaveSettings(cfg).failed()) failures << cfg;
+  const char* const kCannotSave = "Не удалось сохранить настройки в файл";
+  if (const vexel::Error error = m_halden->SaveSettings(cfg); error.failed())
+    failures << FileProblem(kCannotSave, cfg, error.number);
   m_options.ColorsData = FitColorsData(m_halden->Colors()->SaveData().toStdString());
   m_options.TableBackColor = m_halden->BackColor();
   if (!(windowState() & Qt::WindowMinimized) && m_options.SaveWindowPos) {
@@ -77,13 +80,12 @@ void frmTableViewer::SaveConfiguration() {
   const QString ini = TableIniPath();
   try {
     WriteTableIni(ini.toStdString(), m_options);
-  } catch (const periodic::DataError&) {
-    failures << ini;
+  } catch (const periodic::DataError& e) {
+    failures << FileProblem(kCannotSave, ini, e.code());
   }
   // A settings file that could not be written is reported, not lost silently.
   if (!failures.isEmpty()) {
-    m_prompts->warning(this, ProgramTitle(),
-                       "Не удалось сохранить настройки в файл: " + failures.join(", "));
+    m_prompts->warning(this, ProgramTitle(), failures.join(" "));
   }
 }
 

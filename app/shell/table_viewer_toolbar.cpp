@@ -29,9 +29,13 @@ QWidget* Placeholder(int widthTwips) {
 }  // namespace
 
 QIcon frmTableViewer::toolbarIcon(const QString& image) const {
+  // Each icon is made once: the mirror swaps images at every switch of the period form.
+  if (const auto found = m_icons.find(image); found != m_icons.end()) return found->second;
   const QIcon own(":/icons/" + image + ".svg");
   const QString themeName = ThemeNameOf(image);
-  return themeName.isEmpty() ? own : QIcon::fromTheme(themeName, own);
+  const QIcon icon = themeName.isEmpty() ? own : QIcon::fromTheme(themeName, own);
+  m_icons.emplace(image, icon);
+  return icon;
 }
 
 void frmTableViewer::addToolButton(const char* key, const QString& tooltip, const char* image,

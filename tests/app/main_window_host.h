@@ -49,6 +49,29 @@ class RecordingStarter : public table::ProgramStarter {
   bool succeeds = false;
 };
 
+// Help that records what it was asked to show: each kind of call, and all of them in order.
+class RecordingHelp : public table::HelpCalls {
+ public:
+  void ShowHelpCommand(const QString& command) override {
+    commands << command;
+    calls << "command " + command;
+  }
+  void ShowHelpTopic(const QString& page) override {
+    topics << page;
+    calls << "topic " + page;
+  }
+  void ShowHelpContext(int context) override {
+    contexts << context;
+    calls << QString("context %1").arg(context);
+  }
+  void CloseAllHelp() override { calls << "close all"; }
+
+  QStringList commands;
+  QStringList topics;
+  QList<int> contexts;
+  QStringList calls;
+};
+
 // The real main window over the built control library, with its configuration files in a
 // folder of its own. Every dialog is scripted: by default the printer and save dialogs are
 // cancelled and the colour chooser returns the colour it starts from.
@@ -64,6 +87,7 @@ class MainWindowHost {
     setup.prompts = &prompts;
     setup.registry = &registry;
     setup.starter = &starter;
+    setup.help = &help;
     printer.accept = false;
     setup.printerSetup = &printer;
     setup.saveFile = &saveFile;
@@ -89,6 +113,7 @@ class MainWindowHost {
   PdfPrinterSetup printer;
   ScriptedSaveFile saveFile;
   ScriptedColors colors;
+  RecordingHelp help;
   std::unique_ptr<table::frmTableViewer> window;
 
  private:

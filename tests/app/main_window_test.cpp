@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QComboBox>
 #include <QDir>
@@ -6,12 +7,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <QWheelEvent>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -53,6 +56,11 @@ TEST(MainWindow, MenusAndButtonsMirrorThePeriodForm) {
 
   host.button("ShortLongPeriods")->trigger();
   EXPECT_FALSE(halden.LongPeriods());
+  // The same icon comes back, not a new one built at every switch.
+  const qint64 shortIcon = host.button("ShortLongPeriods")->icon().cacheKey();
+  host.button("ShortLongPeriods")->trigger();
+  host.button("ShortLongPeriods")->trigger();
+  EXPECT_EQ(host.button("ShortLongPeriods")->icon().cacheKey(), shortIcon);
   EXPECT_TRUE(host.menuItem("mnuView_ShowHighestOxidesTable")->isEnabled());
   EXPECT_TRUE(host.button("OxidesTable")->isVisible());
   EXPECT_EQ(host.menuItem("mnuView_ShowHighestOxidesTable")->isChecked(),
@@ -181,7 +189,7 @@ TEST(MainWindow, FirstRunWritesTheDefaultsInTheirLongForm) {
   EXPECT_EQ(ReadFile(host.configFolder() + "/Table.cfg").size(), 34);
 }
 
-TEST(MainWindow, AFailedSaveIsReportedWithTheFilesName) {
+TEST(MainWindow, AFailedSaveIsReportedWithTheFilesNameAndCause) {
   QTemporaryDir dir;
   MainWindowHost host(dir.path());
   host.show();
@@ -190,8 +198,8 @@ TEST(MainWindow, AFailedSaveIsReportedWithTheFilesName) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("Table.ini"));
   host.window->close();
   ASSERT_EQ(host.prompts.messages.size(), 1);
-  EXPECT_TRUE(host.prompts.messages.first().contains(dir.path() + "/Table.ini"))
-      << host.prompts.messages.first().toStdString();
+  EXPECT_EQ(host.prompts.messages.first(), "Не удалось сохранить настройки в файл \"" + dir.path() +
+                                               "/Table.ini\": на этом месте папка, а не файл.");
   EXPECT_EQ(ReadFile(dir.path() + "/Table.cfg").size(), 34);
 }
 
@@ -334,28 +342,93 @@ TEST(MainWindow, WheelRuleHoldsOverEveryPartOfTheWindow) {
   }
 }
 
-TEST(MainWindow, WithoutAUsableDataFileTheProgramMakesItsOwn) {
-  // A copy of the library whose own Elements.dat cannot exist: a folder has its name.
-  QTemporaryDir libraryDir;
-  ASSERT_TRUE(QFile::copy(QStringLiteral(VEXEL_LIBRARY_DIR) + "/libVexel.so",
-                          libraryDir.filePath("libVexel.so")));
-  ASSERT_TRUE(QDir(libraryDir.path()).mkdir("Elements.dat"));
+// When the control's own data file cannot be read, one message names it and the reason; the
+// table is drawn from the program's own file where one could be made, and otherwise the status
+// bar says that drawing failed.
+TEST(MainWindow, UnusableDataFilesAreReportedOnceAndReplaced) {
+  struct Case {
+    const char* name;
+    std::function<void(const QString&)> make;  // makes Elements.dat in the folder given
+    const char* cause;
+    bool fallback;
+  };
+  const auto shortFile = [](const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(180 * 20, '\0'));
+  };
+  const Case cases[] = {
+      {"folder", [](const QString& p) { ASSERT_TRUE(QDir().mkdir(p)); },
+       "на этом месте папка, а не файл", true},
+      {"link loop", [](const QString& p) { ASSERT_TRUE(QFile::link(p, p)); },
+       "символические ссылки образуют петлю", true},
+      {"device", [](const QString& p) { ASSERT_TRUE(QFile::link("/dev/null", p)); },
+       "это не обычный файл", true},
+      {"FIFO", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p), 0600), 0); },
+       "это не обычный файл", true},
+      {"too short", shortFile, "файл неполон или не читается", false},
+  };
   const QString fallback = QCoreApplication::applicationDirPath() + "/Data/Elements.dat";
-  QFile::remove(fallback);
-  MainWindowHost host(QString(), libraryDir.path());
-  ASSERT_TRUE(host.window->hasControl());
-  EXPECT_TRUE(host.window->dataFile().IsOpen());
-  EXPECT_EQ(QString::fromStdString(host.window->dataFile().Path()), fallback);
-  EXPECT_EQ(QFileInfo(fallback).size(), 19800);
-  EXPECT_EQ(periodic::TrimRight(host.window->dataFile().ReadElementRecord(26).Symbol), "Fe");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir libraryDir;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VEXEL_LIBRARY_DIR) + "/libVexel.so",
+                            libraryDir.filePath("libVexel.so")));
+    const QString own = libraryDir.filePath("Elements.dat");
+    c.make(own);
+    QFile::remove(fallback);
+    MainWindowHost host(QString(), libraryDir.path());
+    ASSERT_TRUE(host.window->hasControl());
+    host.show();
+    ASSERT_EQ(host.prompts.messages.size(), 1);
+    const QString message = host.prompts.messages.first();
+    EXPECT_TRUE(message.contains("\"" + own + "\"")) << message.toStdString();
+    EXPECT_TRUE(message.contains(c.cause)) << message.toStdString();
+    const auto* status = host.window->findChild<QLabel*>("sbrProgramStatus_Text");
+    EXPECT_EQ(status->text(), c.fallback ? "Готово" : "Ошибка");
+    if (c.fallback) {
+      EXPECT_EQ(QString::fromStdString(host.window->dataFile().Path()), fallback);
+      EXPECT_EQ(periodic::TrimRight(host.window->dataFile().ReadElementRecord(26).Symbol), "Fe");
+      EXPECT_FALSE(host.window->Halden()->Refresh().failed());
+    }
+    host.window->resize(500, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(host.prompts.messages.size(), 1);
+  }
 }
 
-TEST(MainWindow, AMissingControlLibraryIsReportedWithItsName) {
-  QTemporaryDir empty;
-  MainWindowHost host(QString(), empty.path());
-  EXPECT_FALSE(host.window->hasControl());
-  EXPECT_TRUE(host.window->loadError().contains(empty.path() + "/libVexel.so"))
-      << host.window->loadError().toStdString();
+// A library that cannot be loaded is named, with the reason in Russian only.
+TEST(MainWindow, LibraryFailuresAreReportedWithTheirCauseInRussian) {
+  struct Case {
+    const char* name;
+    std::function<void(const QString&)> make;
+    const char* cause;
+  };
+  const Case cases[] = {
+      {"missing", [](const QString&) {}, "Не найдена библиотека таблицы"},
+      {"link loop", [](const QString& p) { ASSERT_TRUE(QFile::link(p, p)); },
+       "символические ссылки образуют петлю"},
+      {"not a library",
+       [](const QString& p) {
+         QFile file(p);
+         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+         file.write("not a library");
+       },
+       "не является библиотекой таблицы"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir dir;
+    const QString library = dir.filePath("libVexel.so");
+    c.make(library);
+    MainWindowHost host(QString(), dir.path());
+    EXPECT_FALSE(host.window->hasControl());
+    QString message = host.window->loadError();
+    EXPECT_TRUE(message.contains("\"" + library + "\"")) << message.toStdString();
+    EXPECT_TRUE(message.contains(c.cause)) << message.toStdString();
+    message.remove(library);
+    EXPECT_FALSE(message.contains(QRegularExpression("[A-Za-z]"))) << message.toStdString();
+  }
 }
 
 }  // namespace

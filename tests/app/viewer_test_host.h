@@ -11,19 +11,6 @@
 #include "data/element_data_file.h"
 #include "main_window_host.h"
 
-// Help that records what it was asked to show.
-class RecordingHelp : public table::HelpCalls {
- public:
-  void ShowHelpCommand(const QString& command) override { commands << command; }
-  void ShowHelpTopic(const QString& page) override { topics << page; }
-  void ShowHelpContext(int context) override { contexts << context; }
-  void CloseAllHelp() override {}
-
-  QStringList commands;
-  QStringList topics;
-  QList<int> contexts;
-};
-
 // Everything a card window asks of the program, over a data file of the built-in records.
 class FakeViewerHost : public table::ViewerHost {
  public:
