@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace chem {
@@ -38,12 +40,24 @@ std::string FormatTable(const std::vector<Row>& rows) {
   return text;
 }
 
+// The digits before the decimal point, at least one.
+int WholeDigits(double value) {
+  const double magnitude = std::fabs(value);
+  int digits = 1;
+  for (double limit = 10; magnitude >= limit && digits < 400; limit *= 10) ++digits;
+  return digits;
+}
+
 }  // namespace
 
 std::string FormatDecimal(double value, int decimals) {
+  // Digits past those a double holds would be noise: a mass of 10^15 hydrogen atoms is
+  // 1007939999999998,99206, not 1007939999999999,00000.
+  constexpr int kSignificant = std::numeric_limits<double>::digits10;
+  const int shown = std::min(std::max(decimals, 0), std::max(kSignificant - WholeDigits(value), 0));
   std::array<char, 128> buffer{};
   const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::fixed, std::max(decimals, 0));
+                                       std::chars_format::fixed, shown);
   if (ec != std::errc()) return "?";
   std::string text(buffer.data(), end);
   std::replace(text.begin(), text.end(), '.', ',');

@@ -9,7 +9,8 @@
 
 namespace chem {
 
-// The value rounded to the given decimals, with a decimal comma: "18,0153".
+// The value rounded to the given decimals, with a decimal comma: "18,0153". Decimals that
+// would go past the 15 significant digits a double holds are left off.
 std::string FormatDecimal(double value, int decimals);
 
 // A charge as chemists write it after the formula: "2-", "+", "3+".

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -133,6 +134,20 @@ TEST(ResultText, MolarMassAndTableAsPlainText) {
   EXPECT_TRUE(FormatMolarMass("SO4^2-", Calculate("SO4^2-"))
                   .starts_with("Формула: SO4^2-\nМолярная масса: 96,064 г/моль\n"
                                "Заряд: 2- (на массу не влияет)\n\n"));
+}
+
+TEST(ResultText, ShowsNoDigitsADoubleCannotHold) {
+  const std::vector<std::tuple<double, int, const char*>> cases = {
+      {1007939999999998.99206, 5, "1007939999999999"},
+      {123456789012.5, 5, "123456789012,500"},
+      {99.999, 2, "100,00"},
+      {0.5, 2, "0,50"},
+  };
+  for (const auto& [value, decimals, shown] : cases)
+    EXPECT_EQ(FormatDecimal(value, decimals), shown);
+  // 10^15 hydrogen atoms less one: the mass is 1007939999999998,99206 g/mol.
+  const std::string text = FormatMolarMass("H999999999999999", Calculate("H999999999999999"));
+  EXPECT_NE(text.find("Молярная масса: 1007939999999999 г/моль\n"), std::string::npos) << text;
 }
 
 }  // namespace
