@@ -22,12 +22,14 @@ namespace {
 constexpr double kTwipsPerInch = 1440;
 
 // Why a document could not be started. A file the printer should write is a file error with
-// the system's own number when the file or its folder is not writable (asked without creating
-// anything); anything else is the printer's.
+// the system's own number when the file is a folder or it or its folder is not writable (asked
+// without creating anything); anything else is the printer's.
 PrintError StartError(const QPrinter& printer) {
   const QString file = printer.outputFileName();
   if (!file.isEmpty()) {
     const QFileInfo info(file);
+    // A folder is writable, yet no document can be written in its place.
+    if (info.isDir()) return {EISDIR, QString::fromLocal8Bit(std::strerror(EISDIR)) + ": " + file};
     const QByteArray checked =
         QFile::encodeName(info.exists() ? info.absoluteFilePath() : info.absolutePath());
     errno = 0;

@@ -264,11 +264,18 @@ TEST(ElementViewer, PrintsThePictureAndCancelPrintsNothing) {
   EXPECT_TRUE(PdfText(host.printers.pdfFile).contains("Ferrum"));
   EXPECT_TRUE(host.prompts.messages.isEmpty());
   // A file that cannot be written is an error of its own, reported with its number.
-  host.printers.pdfFile = host.folder() + "/missing/card.pdf";
-  v.trigger("mnuOptions_Print");
-  ASSERT_EQ(host.prompts.messages.size(), 1);
-  EXPECT_TRUE(host.prompts.messages[0].startsWith("Error 2. "))
-      << host.prompts.messages[0].toStdString();
+  const std::pair<QString, QString> unwritable[] = {
+      {host.folder() + "/missing/card.pdf", "Error 2. "},
+      {host.folder(), "Error 21. "},
+  };
+  for (const auto& [file, message] : unwritable) {
+    host.prompts.messages.clear();
+    host.printers.pdfFile = file;
+    v.trigger("mnuOptions_Print");
+    ASSERT_EQ(host.prompts.messages.size(), 1) << file.toStdString();
+    EXPECT_TRUE(host.prompts.messages[0].startsWith(message))
+        << host.prompts.messages[0].toStdString();
+  }
 }
 
 }  // namespace
