@@ -27,7 +27,10 @@ int RunCommandLine(const std::vector<std::string>& formulas, const ProgramData& 
     out << chem::FormatMolarMass(formula, std::get<chem::MolarMass>(result));
     first = false;
   }
-  out.flush();
+  if (!out.flush()) {
+    err << kOutputFailedMessage << "\n";
+    return kExitOutputFailed;
+  }
   return status;
 }
 

@@ -17,7 +17,8 @@ constexpr const char* kUsage =
     "Использование: tarvik [ФОРМУЛА...]\n"
     "Без аргументов открывает окно калькулятора. С формулами печатает молярную массу и состав\n"
     "каждой, например: tarvik 'CuSO4*5H2O' 'K4[Fe(CN)6]'\n"
-    "Код выхода: 0 — всё вычислено, 1 — ошибка в формуле, 2 — нет файла данных элементов.\n";
+    "Код выхода: 0 — всё вычислено, 1 — ошибка в формуле, 2 — нет файла данных элементов,\n"
+    "3 — не удалось вывести результат.\n";
 
 std::string ProgramDirectory() {
   return QCoreApplication::applicationDirPath().toStdString();
@@ -27,8 +28,9 @@ std::string ProgramDirectory() {
 int RunWithoutWindow(int argc, char** argv) {
   const std::vector<std::string> formulas(argv + 1, argv + argc);
   if (formulas.size() == 1 && (formulas[0] == "--help" || formulas[0] == "-h")) {
-    std::cout << kUsage;
-    return tarvik::kExitOk;
+    if (std::cout << kUsage << std::flush) return tarvik::kExitOk;
+    std::cerr << tarvik::kOutputFailedMessage << "\n";
+    return tarvik::kExitOutputFailed;
   }
   QCoreApplication app(argc, argv);
   return tarvik::RunCommandLine(formulas, tarvik::LoadProgramData(ProgramDirectory()), std::cout,

@@ -85,4 +85,21 @@ TEST(TarvikCommandLine, MissingDataFileIsReportedNotCrashedOn) {
                          "». Калькулятору нужен файл Elements.dat рядом с программой.\n");
 }
 
+// Results that could not be written must not pass for computed ones in a script.
+TEST(TarvikCommandLine, UnwritableOutputFails) {
+  for (const std::string arguments : {"H2O >/dev/full", "H2O >&-", "--help >/dev/full"}) {
+    SCOPED_TRACE(arguments);
+    const fs::path err =
+        fs::temp_directory_path() / ("tarvik_full_" + std::to_string(::getpid()) + ".txt");
+    const std::string command =
+        "'" + std::string(TARVIK_FILE) + "' " + arguments + " 2>'" + err.string() + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 3);
+    EXPECT_EQ(ReadFile(err),
+              "Не удалось вывести результат: стандартный вывод закрыт или переполнен.\n");
+    fs::remove(err);
+  }
+}
+
 }  // namespace
