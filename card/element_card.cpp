@@ -27,12 +27,6 @@ double NumberLeft(int number) {
 
 }  // namespace
 
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 Color BlockColor(const ElementRecord& record, const clsTableColors& scheme) {
   const std::string block = Trim(record.Block);
   if (block.size() != 1) return kBlack;

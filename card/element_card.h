@@ -35,7 +35,4 @@ std::string CardCaption(const ElementRecord& record);
 // The help page of the element: "html\" + the card's symbol + ".htm".
 std::string ElementHelpTopic(const ElementRecord& record);
 
-// Text without blanks at either end.
-std::string Trim(const std::string& text);
-
 }  // namespace periodic

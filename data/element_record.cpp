@@ -77,4 +77,10 @@ std::string TrimRight(const std::string& text) {
   return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
+std::string Trim(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace periodic

@@ -40,4 +40,7 @@ ElementRecord DecodeElementRecord(const ElementRecordBytes& bytes);
 // Text with trailing blanks removed, as it is shown or compared.
 std::string TrimRight(const std::string& text);
 
+// Text without blanks at either end.
+std::string Trim(const std::string& text);
+
 }  // namespace periodic

@@ -5,12 +5,6 @@
 namespace periodic {
 namespace {
 
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string Escaped(const std::string& text) {
   std::string out;
   for (const char c : text) {
@@ -44,7 +38,7 @@ std::string OrDash(const std::string& html) {
 }
 
 std::string BareSymbol(const std::string& symbol) {
-  std::string bare = Trimmed(symbol);
+  std::string bare = Trim(symbol);
   while (!bare.empty() && bare.back() == '*') bare.pop_back();
   return bare;
 }
@@ -52,7 +46,7 @@ std::string BareSymbol(const std::string& symbol) {
 }  // namespace
 
 std::string ElectronFormulaHtml(const std::string& formula) {
-  const std::string text = Trimmed(formula);
+  const std::string text = Trim(formula);
   std::string html;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '^' && i + 1 < text.size() && text[i + 1] == '"') {
@@ -70,8 +64,8 @@ std::string ElectronFormulaHtml(const std::string& formula) {
 }
 
 std::string ElementFactsHtml(int n, const ElementRecord& record) {
-  const std::string rus = Escaped(Trimmed(record.NameRus));
-  const std::string lat = Escaped(Trimmed(record.NameLat));
+  const std::string rus = Escaped(Trim(record.NameRus));
+  const std::string lat = Escaped(Trim(record.NameLat));
   const std::string symbol = Escaped(BareSymbol(record.Symbol));
   std::string title;
   if (!symbol.empty()) title = "<b>" + symbol + "</b> ";
@@ -81,14 +75,14 @@ std::string ElementFactsHtml(int n, const ElementRecord& record) {
     title += rus.empty() ? lat : rus;
     if (!rus.empty() && !lat.empty()) title += " (<i>" + lat + "</i>)";
   }
-  const std::string mass = Trimmed(record.AtomicMass);
+  const std::string mass = Trim(record.AtomicMass);
   return title + "<br>Порядковый номер: " + std::to_string(n) +
          "<br>Атомная масса: " + OrDash(HasDigit(mass) ? Escaped(mass) : std::string()) +
          "<br>Электронная формула: " + OrDash(ElectronFormulaHtml(record.ElectronFormula));
 }
 
 std::string ElementSpokenName(int n, const ElementRecord& record) {
-  std::string spoken = Trimmed(record.NameRus);
+  std::string spoken = Trim(record.NameRus);
   if (spoken.empty()) spoken = "Элемент";
   const std::string symbol = BareSymbol(record.Symbol);
   if (!symbol.empty()) spoken += ", " + symbol;

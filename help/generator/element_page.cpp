@@ -3,18 +3,13 @@
 #include <map>
 #include <sstream>
 
+#include "card/element_card.h"
 #include "help/generator/element_place.h"
 #include "help/generator/element_text.h"
 #include "table/table_drawing.h"
 
 namespace periodic {
 namespace {
-
-std::string Trim(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // Names given after the records were made, for the elements whose record has none.
 const std::map<int, std::string> kModernRussianNames = {{110, "Дармштадтий"}};
@@ -59,7 +54,7 @@ void WriteNavigation(std::ostream& out, const ElementRecord& record,
 
 void WriteCardFacts(std::ostream& out, const ElementRecord& record) {
   out << "<h2>На карточке элемента</h2>\n<table class=\"facts\">\n";
-  const std::string symbol = Trim(record.Symbol);
+  const std::string symbol = CardSymbol(record);
   Row(out, "Символ", symbol.empty() ? "нет (в таблице клетка без символа)" : HtmlEscape(symbol));
   Row(out, "Порядковый (атомный) номер", std::to_string(record.Number));
   Row(out, "Латинское название", HtmlEscape(Trim(record.NameLat)));

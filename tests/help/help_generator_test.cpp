@@ -141,3 +141,12 @@ TEST(HelpProject, ListsContentsIndexAndFiles) {
   EXPECT_NE(collection.find("<input>Table.qhp</input>"), std::string::npos);
   EXPECT_NE(collection.find("<register>\n      <file>Table.qch</file>"), std::string::npos);
 }
+
+TEST(ElementPage, ShowsTheSymbolAsTheCardDoes) {
+  const std::vector<ElementRecord> records = BuiltinRecords();
+  for (const int number : {57, 89}) {
+    const std::string html = ElementPageHtml(records[number - 1], nullptr, records);
+    const std::string symbol = number == 57 ? "La" : "Ac";
+    EXPECT_NE(html.find("<th>Символ</th><td>" + symbol + "</td>"), std::string::npos) << number;
+  }
+}
