@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "component/vexel.h"
 #include "platform/drawing_renderer.h"
@@ -27,6 +28,32 @@ void OutputPicture::paintEvent(QPaintEvent* event) {
   // table stays sharp at any zoom and device pixel ratio.
   periodic::PainterSink sink(painter, m_zoom / 100.0 / periodic::kTwipsPerPixel);
   m_control.fullPicture().replay(sink);
+  m_control.paintMarks(painter, m_zoom / 100.0 / periodic::kTwipsPerPixel);
+}
+
+bool OutputPicture::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QPointF p = QPointF(help->pos()) * periodic::kTwipsPerPixel;
+  const int n = m_control.elementAtOutput(static_cast<float>(p.x()), static_cast<float>(p.y()));
+  if (n == 0) {
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+  }
+  // The tip stays while the pointer is over the same cell.
+  const QRectF cell = m_control.cellOnOutput(n);
+  const QRect area(
+      QRectF(cell.topLeft() / periodic::kTwipsPerPixel, cell.size() / periodic::kTwipsPerPixel)
+          .toAlignedRect());
+  QToolTip::showText(help->globalPos(), m_control.elementFacts(n), this, area);
+  return true;
+}
+
+void OutputPicture::mousePressEvent(QMouseEvent* event) {
+  const QPointF p = event->position() * periodic::kTwipsPerPixel;
+  m_control.onOutputMousePress(static_cast<float>(p.x()), static_cast<float>(p.y()));
+  QWidget::mousePressEvent(event);
 }
 
 void OutputPicture::mouseReleaseEvent(QMouseEvent* event) {

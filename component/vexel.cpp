@@ -7,6 +7,7 @@
 #include "component/library_path.h"
 #include "component/library_state.h"
 #include "component/output_picture.h"
+#include "component/table_accessible.h"
 #include "component/table_colors_object.h"
 #include "data/data_error.h"
 #include "platform/painter_sink.h"
@@ -34,6 +35,9 @@ Vexel::Vexel(QWidget* parent)
   picScrollBarsSquare->hide();
   connect(hscrPicRightLeft, &QScrollBar::valueChanged, this, &Vexel::onHorizontalScroll);
   connect(vscrPicUpDown, &QScrollBar::valueChanged, this, &Vexel::onVerticalScroll);
+  // The keyboard moves a focus frame over the cells; assistive technology reads them.
+  setFocusPolicy(Qt::StrongFocus);
+  InstallTableAccessibility();
 
   // Creation: the picture at the viewport's corner, the first-show flag, the scroll step, then
   // the data file in the library's own folder.
@@ -51,6 +55,7 @@ Vexel::Vexel(QWidget* parent)
 }
 
 Vexel::~Vexel() {
+  RemoveTableAccessibility();
   // The last control to go closes the files the library holds open on this thread; the others
   // still draw from them.
   if (--m_state.controls == 0) m_state.dataFile.Close();

@@ -7,6 +7,8 @@
 #include "table/display_options.h"
 #include "table/drawing.h"
 
+class QImage;
+class QPainter;
 class QScrollBar;
 
 namespace vexel {
@@ -128,9 +130,27 @@ class Vexel : public QWidget, public VexelControl {
   QPrinter& Printer() override;
   void SetMessageHandler(MessageHandler handler) override { m_messageHandler = std::move(handler); }
 
+  Q_INVOKABLE Error MarkElement(std::int32_t n) override;
+  Q_INVOKABLE std::int32_t MarkedElement() const override { return m_markedElement; }
+  Q_INVOKABLE Error ScrollToElement(std::int32_t n) override;
+  Q_INVOKABLE std::int32_t FocusedElement() const override { return m_focusedElement; }
+  Q_INVOKABLE Error setFocusedElement(std::int32_t n) override;
+  Q_INVOKABLE bool FocusFrameVisible() const override { return m_focusFrameVisible; }
+  Q_INVOKABLE Error AskElementInfo(std::int32_t n) override;
+  Q_INVOKABLE Error SavePicture(QString& filename, const QString& format) override;
+
   // The full-size picture and the zoomed picture's place and size, in twips.
   const periodic::Drawing& fullPicture() const { return m_picOutPicture; }
   QRectF outputGeometry() const;
+  // The picture as picOutput shows it, without mark or frame; null before the first drawing.
+  QImage outputImage() const;
+  // Element n's cell on picOutput at the current zoom, in twips; empty for no element.
+  QRectF cellOnOutput(int n) const;
+  // The element under a point of picOutput (twips), or 0.
+  int elementAtOutput(float x, float y) const;
+  // What the pointer resting on element n shows, and what a screen reader says for it.
+  QString elementFacts(int n);
+  QString spokenName(int n);
 
  signals:
   void AdditionalInfoAsked(int ElementNum, float X, float Y);
@@ -139,6 +159,9 @@ class Vexel : public QWidget, public VexelControl {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   friend class OutputPicture;
@@ -152,6 +175,10 @@ class Vexel : public QWidget, public VexelControl {
   void onOutputDoubleClick();
   void placeOutput();
   void showMessage(const QString& text);
+  // The mark and the focus frame, painted over picOutput's picture.
+  void paintMarks(QPainter& painter, double pixelsPerTwip) const;
+  void onOutputMousePress(float x, float y);
+  void showFocusFrame(bool visible);
 
   LibraryState& m_state;
   Error m_creationError;
@@ -177,6 +204,9 @@ class Vexel : public QWidget, public VexelControl {
   QScrollBar* vscrPicUpDown;
   QWidget* picScrollBarsSquare;
   MessageHandler m_messageHandler;
+  std::int32_t m_markedElement = 0;
+  std::int32_t m_focusedElement = 1;
+  bool m_focusFrameVisible = false;
 };
 
 }  // namespace vexel

@@ -163,6 +163,27 @@ class VexelControl {
   virtual QPrinter& Printer() = 0;
   // Where the control's own messages (a failed print) go; a message box by default.
   virtual void SetMessageHandler(MessageHandler handler) = 0;
+
+  // Finding and the keyboard. The mark and the focus frame are painted over the table, never
+  // into its picture, so printing and saving show neither. Element numbers are 1..110; any
+  // other number is refused with error 5 and changes nothing, except 0 where it is allowed.
+
+  // Marks element n's cell; 0 removes the mark.
+  virtual Error MarkElement(std::int32_t n) = 0;
+  virtual std::int32_t MarkedElement() const = 0;
+  // Scrolls the least that brings element n's cell fully into view, as far as it fits.
+  virtual Error ScrollToElement(std::int32_t n) = 0;
+  // The element under the keyboard focus frame. Setting it shows the frame there and scrolls
+  // it into view; the frame hides again when the mouse is used or the control loses focus.
+  virtual std::int32_t FocusedElement() const = 0;
+  virtual Error setFocusedElement(std::int32_t n) = 0;
+  virtual bool FocusFrameVisible() const = 0;
+  // Raises AdditionalInfoAsked for element n with the centre of its cell, as a click there.
+  virtual Error AskElementInfo(std::int32_t n) = 0;
+
+  // Writes the picture in a format: "BMP" exactly as SaveAsBitmap, "PNG" at the current zoom,
+  // "SVG" and "PDF" as vectors of the full-size table. Other formats are refused.
+  virtual Error SavePicture(QString& filename, const QString& format) = 0;
 };
 
 // The library's entry point: the plugin object.

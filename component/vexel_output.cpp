@@ -61,19 +61,22 @@ Error Vexel::PrintTable() {
   return {};
 }
 
-Error Vexel::SaveAsBitmap(QString& filename) {
+QImage Vexel::outputImage() const {
   // The bitmap is this control's own picture, pixel for pixel: its own zoom (other controls on
   // the thread may be zoomed otherwise) and picOutput's size, drawn as picOutput paints it.
   const QSize size = picOutput->size();
-  if (m_picOutPicture.width() <= 0 || m_picOutPicture.height() <= 0 || size.isEmpty())
-    return {5, "Invalid procedure call: there is no picture to save", "Vexel"};
+  if (m_picOutPicture.width() <= 0 || m_picOutPicture.height() <= 0 || size.isEmpty()) return {};
   QImage image(size, QImage::Format_RGB32);
   image.fill(periodic::ToQColor(m_picOutPicture.backColor()));
-  {
-    QPainter painter(&image);
-    periodic::PainterSink sink(painter, picOutput->zoom() / 100.0 / periodic::kTwipsPerPixel);
-    m_picOutPicture.replay(sink);
-  }
+  QPainter painter(&image);
+  periodic::PainterSink sink(painter, picOutput->zoom() / 100.0 / periodic::kTwipsPerPixel);
+  m_picOutPicture.replay(sink);
+  return image;
+}
+
+Error Vexel::SaveAsBitmap(QString& filename) {
+  const QImage image = outputImage();
+  if (image.isNull()) return {5, "Invalid procedure call: there is no picture to save", "Vexel"};
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

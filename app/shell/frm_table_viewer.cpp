@@ -13,7 +13,9 @@
 #include <QToolBar>
 #include <QWheelEvent>
 
+#include "app/help/qt_help.h"
 #include "app/shell/control_loader.h"
+#include "app/shell/element_finder.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/program_info.h"
 #include "app/shell/wheel_scroll.h"
@@ -40,7 +42,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   m_registry = m_setup.registry ? m_setup.registry : m_ownRegistry.get();
   m_starter = m_setup.starter ? m_setup.starter : m_ownStarter.get();
   if (!m_setup.printerSetup) m_ownPrinterSetup = std::make_unique<DialogPrinterSetup>();
-  if (!m_setup.help) m_ownHelp = std::make_unique<NoHelp>();
+  if (!m_setup.help) m_ownHelp = std::make_unique<QtHelp>();
   m_printerSetup = m_setup.printerSetup ? m_setup.printerSetup : m_ownPrinterSetup.get();
   m_help = m_setup.help ? m_setup.help : m_ownHelp.get();
   LoadIconResources();
@@ -66,6 +68,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   m_halden->InitProperties();
   connectControl();
   runLoadSequence();
+  m_finder = new ElementFinder(*this, *tlbToolbar, *m_halden, m_dataFile);
 }
 
 frmTableViewer::~frmTableViewer() {
@@ -120,7 +123,6 @@ void frmTableViewer::reportProgress(int value) {
 
 void frmTableViewer::runLoadSequence() {
   setStatusText("Загружаю...");
-  m_helpFile = QCoreApplication::applicationDirPath() + "/Table.chm";
   reportProgress(5);
   m_halden->setAutoRefreshOnResize(false);
   reportProgress(10);
@@ -153,6 +155,7 @@ void frmTableViewer::closeEvent(QCloseEvent* event) {
     m_halden->UnloadMe();
   }
   m_dataFile.Close();
+  m_help->CloseAllHelp();
   event->accept();
 }
 
@@ -170,6 +173,7 @@ bool frmTableViewer::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   const auto* key = static_cast<QKeyEvent*>(event);
+  if (m_finder && m_finder->ownsKey(watched, *key)) return false;
   return handleKey(periodic::VirtualKey(*key), key->modifiers());
 }
 
@@ -193,6 +197,8 @@ bool frmTableViewer::handleKey(int key, Qt::KeyboardModifiers modifiers) {
     m_menuItems["mnuHelp_HowToUseProgram"]->trigger();
   } else if (key == Qt::Key_Z && only(Qt::ControlModifier | Qt::AltModifier)) {
     promptZoom();
+  } else if (key == Qt::Key_F && only(Qt::ControlModifier) && m_finder) {
+    m_finder->open();
   } else {
     return false;
   }

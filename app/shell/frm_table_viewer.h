@@ -26,6 +26,8 @@ class QToolButton;
 
 namespace table {
 
+class ElementFinder;
+
 // What the main window needs from outside: where the control library lies, the dialogs it
 // may show, and the splash window's progress bar.
 struct MainWindowSetup {
@@ -61,6 +63,7 @@ class frmTableViewer : public QMainWindow {
   ProgramStarter& starter() { return *m_starter; }
   // The pool of element card windows and the File menu's list of the open ones.
   ViewerWindows& viewerWindows() { return *m_viewerWindows; }
+  ElementFinder* finder() { return m_finder; }
 
   // Commands, as the menus, the toolbar and the keys run them.
   void toggleView(const char* property);
@@ -133,7 +136,6 @@ class frmTableViewer : public QMainWindow {
   WheelNotches m_wheel;
   QSize m_wantedOuterSize;  // until the frame is known
   QSize m_requestedClientSize;
-  QString m_helpFile;
   QString m_dataProblem;  // a data-file failure of the load, reported when the table is drawn
   bool m_dataProblemReported = false;
   bool m_tableFailed = false;
@@ -147,6 +149,7 @@ class frmTableViewer : public QMainWindow {
   QLabel* m_statusDate = nullptr;
   QLabel* m_statusTime = nullptr;
   QTimer* m_clock = nullptr;
+  ElementFinder* m_finder = nullptr;
   // Last, so that the cards go before anything they use.
   std::unique_ptr<ViewerWindows> m_viewerWindows;
 };

@@ -86,13 +86,16 @@ void frmTableViewer::createMenus() {
 
   QMenu* help = menuBar()->addMenu("&Справка");
   help->setObjectName("mnuHelp");
-  addMenuItem(help, "mnuHelp_TOC", "&Содержание...");
-  addMenuItem(help, "mnuHelp_Index", "&Указатель...");
-  addMenuItem(help, "mnuHelp_Search", "&Поиск...");
+  addMenuItem(help, "mnuHelp_TOC", "&Содержание...", [this] { m_help->ShowHelpCommand("TOC"); });
+  addMenuItem(help, "mnuHelp_Index", "&Указатель...", [this] { m_help->ShowHelpCommand("INDEX"); });
+  addMenuItem(help, "mnuHelp_Search", "&Поиск...", [this] { m_help->ShowHelpCommand("SEARCH"); });
   help->addSeparator()->setObjectName("mnuHelp_Bar1");
-  addMenuItem(help, "mnuHelp_Introduction", "&Введение" + Blanks(44) + "Alt+F1");
-  addMenuItem(help, "mnuHelp_HowToUseProgram", "&Как пользоваться программой?" + Blanks(5) + "F1");
-  addMenuItem(help, "mnuHelp_HelpOnTable", "О&бозначения" + Blanks(38) + "Ctrl+F1");
+  addMenuItem(help, "mnuHelp_Introduction", "&Введение" + Blanks(44) + "Alt+F1",
+              [this] { m_help->ShowHelpTopic("html\\Introduction.htm"); });
+  addMenuItem(help, "mnuHelp_HowToUseProgram", "&Как пользоваться программой?" + Blanks(5) + "F1",
+              [this] { m_help->ShowHelpTopic("html\\HowToUseProgram.htm"); });
+  addMenuItem(help, "mnuHelp_HelpOnTable", "О&бозначения" + Blanks(38) + "Ctrl+F1",
+              [this] { m_help->ShowHelpTopic("html\\HelpOnTable.htm"); });
   help->addSeparator()->setObjectName("mnuHelp_Bar2");
   addMenuItem(help, "mnuHelpAbout", "&О программе...", [this] { showAbout(); });
 }

@@ -102,6 +102,7 @@ void ViewerWindows::OpenElementViewer(int elementNum, float x, float y) {
   }
   frmTElementViewer* viewer = window(slot);
   // The window's size is settled before it is first shown, so that it can be placed.
+  viewer->ensureBuilt();
   viewer->ensurePolished();
   viewer->layout()->activate();
   const QWidget* origin = halden ? halden->widget() : static_cast<QWidget*>(&m_main);

@@ -29,7 +29,8 @@ QString FromUtf8(const std::string& text) {
 }  // namespace
 
 int frmTElementViewer::upDownValue() const {
-  return updEntryNumber->value();
+  // Before its first showing the window has shown no element.
+  return updEntryNumber ? updEntryNumber->value() : 0;
 }
 
 void frmTElementViewer::runLoadSteps() {
@@ -74,7 +75,7 @@ void frmTElementViewer::onValueChanged(int value) {
 }
 
 void frmTElementViewer::ShowElement() {
-  if (!m_showsElement) return;
+  if (!m_showsElement || !m_built) return;
   periodic::ShowElement(m_canvas, m_currentElement, m_host.ColorScheme(),
                         {m_cardInvertColors, m_cardBlackAndWhite});
   picElement->update();
@@ -166,20 +167,31 @@ bool frmTElementViewer::eventFilter(QObject* watched, QEvent* event) {
 
 void frmTElementViewer::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  // A window being shown takes the defaults its opener has just set before it draws.
+  // A window being shown takes the defaults its opener has just set before it draws. A window
+  // shown again on the element it already had draws it anew, as the colours may have changed,
+  // and still joins the main window's list.
+  const int shown = upDownValue();
   runLoadSteps();
   showFromTag();
+  if (upDownValue() == shown && !m_tag.isEmpty()) {
+    ShowElement();
+    m_host.RebuildWindowList();
+  }
 }
 
 void frmTElementViewer::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
+  if (!m_built) return;
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
     const bool wasBlackAndWhite = m_cardBlackAndWhite;
     const bool wasInverted = m_cardInvertColors;
+    const int shown = upDownValue();
     runLoadSteps();
     showFromTag();
     // The card follows the switches it has just been given, so that it matches their marks.
-    if (wasBlackAndWhite != m_cardBlackAndWhite || wasInverted != m_cardInvertColors) ShowElement();
+    if (upDownValue() == shown &&
+        (wasBlackAndWhite != m_cardBlackAndWhite || wasInverted != m_cardInvertColors))
+      ShowElement();
   } else if (event->type() == QEvent::WindowStateChange && isVisible()) {
     showFromTag();
   }

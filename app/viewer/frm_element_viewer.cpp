@@ -47,10 +47,20 @@ frmTElementViewer::frmTElementViewer(ViewerHost& host) : m_host(host) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowIcon(QIcon(":/viewer/element_card.svg"));
   m_canvas.setSize(periodic::kCardWidth, periodic::kCardHeight);
+}
+
+void frmTElementViewer::ensureBuilt() {
+  if (m_built) return;
+  m_built = true;
   createControls();
   createMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   runLoadSteps();
+}
+
+void frmTElementViewer::setVisible(bool visible) {
+  if (visible) ensureBuilt();
+  QMainWindow::setVisible(visible);
 }
 
 frmTElementViewer::~frmTElementViewer() = default;
@@ -104,7 +114,8 @@ QAction* frmTElementViewer::addMenuItem(QMenu* menu, const char* name, const QSt
   return item;
 }
 
-QAction* frmTElementViewer::menuItem(const QString& name) const {
+QAction* frmTElementViewer::menuItem(const QString& name) {
+  ensureBuilt();
   const auto found = m_menuItems.find(name);
   return found == m_menuItems.end() ? nullptr : found->second;
 }

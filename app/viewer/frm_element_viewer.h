@@ -30,8 +30,14 @@ class frmTElementViewer : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The window is made empty: its controls and menus are made when it is first shown (or
+  // asked for them), so that a pool of hidden windows costs next to nothing.
   explicit frmTElementViewer(ViewerHost& host);
   ~frmTElementViewer() override;
+
+  // Makes the controls and menus and runs the load steps, once.
+  void ensureBuilt();
+  void setVisible(bool visible) override;
 
   // The element number on display as text; empty for a window never shown.
   const QString& tag() const { return m_tag; }
@@ -47,7 +53,7 @@ class frmTElementViewer : public QMainWindow {
   // The card as last drawn, and whether it shows an element (false: a read error's message).
   const periodic::Drawing& picture() const { return m_drawing; }
   bool showsElement() const { return m_showsElement; }
-  QAction* menuItem(const QString& name) const;
+  QAction* menuItem(const QString& name);
 
   // Commands, as the menus, the keys and the controls run them.
   void previousElement();
@@ -96,6 +102,7 @@ class frmTElementViewer : public QMainWindow {
   bool m_cardInvertColors = false;
   bool m_cardBlackAndWhite = false;
   bool m_showsElement = false;
+  bool m_built = false;
   bool m_closed = false;
   bool m_settingBoxText = false;
   QString m_tag;

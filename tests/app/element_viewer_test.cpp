@@ -138,7 +138,13 @@ TEST(ElementViewer, NumberBoxKeystrokeByKeystroke) {
   FakeViewerHost host;
   ShownViewer v(26, host);
   QLineEdit* box = v.window->txtEntryNumber;
-  box->selectAll();
+  // The focus selects the whole number, so that typing replaces it.
+  v.window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(v.window));
+  box->deselect();
+  box->setFocus();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(box->selectedText(), "26");
   QTest::keyClicks(box, "2");
   EXPECT_EQ(v.window->upDownValue(), 2);
   QTest::keyClicks(box, "6");

@@ -43,6 +43,29 @@ class RecordingStarter : public table::ProgramStarter {
   QStringList started;
 };
 
+// Help that records what it was asked to show: each kind of call, and all of them in order.
+class RecordingHelp : public table::HelpCalls {
+ public:
+  void ShowHelpCommand(const QString& command) override {
+    commands << command;
+    calls << "command " + command;
+  }
+  void ShowHelpTopic(const QString& page) override {
+    topics << page;
+    calls << "topic " + page;
+  }
+  void ShowHelpContext(int context) override {
+    contexts << context;
+    calls << QString("context %1").arg(context);
+  }
+  void CloseAllHelp() override { calls << "close all"; }
+
+  QStringList commands;
+  QStringList topics;
+  QList<int> contexts;
+  QStringList calls;
+};
+
 // The real main window over the built control library, with its configuration files in a
 // folder of its own.
 class MainWindowHost {
@@ -55,6 +78,7 @@ class MainWindowHost {
     setup.prompts = &prompts;
     setup.registry = &registry;
     setup.starter = &starter;
+    setup.help = &help;
     window = std::make_unique<table::frmTableViewer>(setup);
   }
 
@@ -72,6 +96,7 @@ class MainWindowHost {
   ScriptedPrompts prompts;
   NoRegistry registry;
   RecordingStarter starter;
+  RecordingHelp help;
   std::unique_ptr<table::frmTableViewer> window;
 
  private:

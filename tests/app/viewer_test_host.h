@@ -11,19 +11,6 @@
 #include "data/element_data_file.h"
 #include "main_window_host.h"
 
-// Help that records what it was asked to show.
-class RecordingHelp : public table::HelpCalls {
- public:
-  void ShowHelpCommand(const QString& command) override { commands << command; }
-  void ShowHelpTopic(const QString& page) override { topics << page; }
-  void ShowHelpContext(int context) override { contexts << context; }
-  void CloseAllHelp() override {}
-
-  QStringList commands;
-  QStringList topics;
-  QList<int> contexts;
-};
-
 // The printer-setup dialog answered at once: OK sends the document to a PDF file, Cancel
 // leaves the printer as it is.
 class PdfPrinterSetup : public table::PrinterSetup {

@@ -129,11 +129,18 @@ TEST(ViewerWindows, MinimiseAllCloseAllAndTheList) {
   EXPECT_FALSE(host.slot(1)->isClosed());
 }
 
-TEST(ViewerWindows, StepsInACardRenameItsEntry) {
+TEST(ViewerWindows, ListFollowsStepsAndReopenedCards) {
   PoolHost host;
   host.open(26);
   host.slot(1)->nextElement();
   EXPECT_EQ(host.listCaptions(), QStringList{"Co - Кобальт"});
+  // A hidden window shown again on its own element is listed again, in the table's colours.
+  host.menuItem("mnuCloseAllWindows")->trigger();
+  host.window->Halden()->setDifferSPDF(false);
+  host.window->Halden()->setDifferMetalsNonmetals(false);
+  host.open(27);
+  EXPECT_EQ(host.listCaptions(), QStringList{"Co - Кобальт"});
+  EXPECT_EQ(host.slot(1)->picture().backColor(), periodic::kWhite);
 }
 
 TEST(ViewerWindows, ShutdownClosesEveryCard) {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace periodic {
+
+// Text with the characters that mean something in HTML replaced by their entities.
+std::string HtmlEscape(const std::string& text);
+
+// A number as written in a data file ("1808", "0.151") with a decimal comma, as Russian
+// readers expect it.
+std::string DecimalComma(const std::string& number);
+
+// A temperature in kelvins as written in a data file, in degrees Celsius with at most two
+// decimals and a decimal comma ("1808" gives "1534,85"); empty when the text is not a number.
+std::string KelvinToCelsius(const std::string& kelvin);
+
+// An electron formula in the record's notation (3d^"6"4s^"2") with raised counts in HTML.
+std::string FormulaHtml(const std::string& formula);
+
+// The same formula as plain text, the counts written after the sublevels (3d6 4s2).
+std::string FormulaPlain(const std::string& formula);
+
+// The element classes a category value stands for, in Russian ("металл", "переходный элемент").
+std::vector<std::string> CategoryClasses(std::int32_t category);
+
+// Where a discovery was made, from the repository's country codes ("ru,us" gives
+// "Россия, США"); "ancient" is the ancient world.
+std::string DiscoveryCountries(const std::string& codes);
+
+// A colour 0x00BBGGRR as an HTML colour "#rrggbb".
+std::string HtmlColor(std::int32_t color);
+
+}  // namespace periodic

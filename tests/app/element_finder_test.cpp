@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/shell/element_finder.h"
+#include "app/shell/viewer_windows.h"
+#include "app/viewer/frm_element_viewer.h"
+#include "main_window_host.h"
+#include "russian_key_events.h"
+
+namespace {
+
+class ElementFinderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_host.window->hasControl()) << m_host.window->loadError().toStdString();
+    m_host.show();
+  }
+  vexel::VexelControl& halden() { return *m_host.window->Halden(); }
+  QLineEdit* field() { return m_host.window->findChild<QLineEdit*>("txtFind"); }
+  QString hint() { return m_host.window->findChild<QLabel*>("lblFindHint")->text(); }
+  table::ElementFinder& finder() { return *m_host.window->finder(); }
+  // Sets the field's text as typing it does (QTest types Latin-1 only).
+  void type(const QString& text) { field()->setText(text); }
+  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(field(), key, modifiers);
+  }
+
+  MainWindowHost m_host;
+};
+
+TEST_F(ElementFinderTest, CtrlFOpensTheFieldWhateverTheLayoutAndTheButtonFollowsTheOthers) {
+  ASSERT_NE(field(), nullptr);
+  EXPECT_FALSE(finder().isOpen());
+  SendRussianKey(m_host.window.get(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(finder().isOpen());
+
+  const QList<QAction*> actions = m_host.window->findChild<QToolBar*>("tlbToolbar")->actions();
+  const auto indexOf = [&](const char* key) { return actions.indexOf(m_host.button(key)); };
+  EXPECT_GT(indexOf("Find"), indexOf("HelpContents"));
+  EXPECT_GT(indexOf("HelpContents"), indexOf("ChangeColors"));
+}
+
+TEST_F(ElementFinderTest, TheFieldShowsAlsoWithTheToolbarHidden) {
+  m_host.window->findChild<QToolBar*>("tlbToolbar")->hide();
+  SendRussianKey(m_host.window.get(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(field()->isVisible());
+  EXPECT_TRUE(field()->hasFocus() || !QGuiApplication::focusWindow());
+}
+
+TEST_F(ElementFinderTest, TypingMarksTheMatchOrGivesAQuietHint) {
+  finder().open();
+  const struct {
+    const char* typed;
+    int marked;
+  } cases[] = {{"fe", 26},     {"FE", 26},     {"26", 26}, {"жел", 26},
+               {"Железо", 26}, {"ferrum", 26}, {"ферр", 0}};
+  for (const auto& c : cases) {
+    type(QString::fromUtf8(c.typed));
+    EXPECT_EQ(halden().MarkedElement(), c.marked) << c.typed;
+  }
+  EXPECT_EQ(hint(), "Не найдено");
+  // Typing in the field leaves the window's P binding alone, with either layout.
+  const bool longPeriods = halden().LongPeriods();
+  field()->clear();
+  SendRussianKey(field(), Qt::Key_P);
+  QTest::keyClick(field(), Qt::Key_P);
+  EXPECT_EQ(field()->text(), "зp");
+  EXPECT_EQ(halden().LongPeriods(), longPeriods);
+}
+
+TEST_F(ElementFinderTest, SeveralMatchesStepWithEnterAndF3) {
+  finder().open();
+  type("н");
+  ASSERT_EQ(finder().matches(), (std::vector<int>{10, 11, 28, 41, 60, 93, 102}));
+  EXPECT_EQ(halden().MarkedElement(), 10);
+  EXPECT_EQ(hint(), "1 из 7");
+  press(Qt::Key_Return);
+  EXPECT_EQ(halden().MarkedElement(), 11);
+  press(Qt::Key_F3);
+  EXPECT_EQ(halden().MarkedElement(), 28);
+  press(Qt::Key_F3, Qt::ShiftModifier);
+  EXPECT_EQ(halden().MarkedElement(), 11);
+  press(Qt::Key_F3, Qt::ShiftModifier);
+  press(Qt::Key_F3, Qt::ShiftModifier);
+  EXPECT_EQ(halden().MarkedElement(), 102);  // stepping goes round
+  EXPECT_EQ(hint(), "7 из 7");
+}
+
+TEST_F(ElementFinderTest, EnterOnASingleMatchAsksForItsCardAndEscClears) {
+  QSignalSpy asked(halden().widget(), SIGNAL(AdditionalInfoAsked(int, float, float)));
+  finder().open();
+  type("fe");
+  press(Qt::Key_Enter);
+  ASSERT_EQ(asked.count(), 1);
+  EXPECT_EQ(asked.at(0).at(0).toInt(), 26);
+  EXPECT_EQ(m_host.window->viewerWindows().window(1)->windowTitle(), "Fe - Железо");
+
+  press(Qt::Key_Escape);
+  EXPECT_FALSE(finder().isOpen());
+  EXPECT_EQ(halden().MarkedElement(), 0);
+  // Opening again selects the last text, so typing replaces it.
+  finder().open();
+  EXPECT_EQ(field()->selectedText(), "fe");
+  EXPECT_EQ(halden().MarkedElement(), 26);
+}
+
+TEST_F(ElementFinderTest, EnterOnTheTableOpensTheFocusedElementsCard) {
+  QWidget* table = halden().widget();
+  for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
+    QTest::keyClick(table, key);
+  QCoreApplication::processEvents();
+  table::frmTElementViewer* card = m_host.window->viewerWindows().window(1);
+  ASSERT_NE(card, nullptr);
+  EXPECT_TRUE(card->isVisible());
+  EXPECT_EQ(card->windowTitle(), "Ne - Неон");
+}
+
+}  // namespace
