@@ -13,42 +13,50 @@ command -v xdotool >/dev/null || { echo "xdotool is missing: run scripts/setup" 
 peer=$(command -v gperiodic || true)
 [ -n "$peer" ] || { echo "gperiodic is missing: run scripts/setup" >&2; exit 1; }
 
-# A display number of its own, so that runs beside other X servers do not meet.
+# A display number of its own, away from the low numbers other servers and scripts use.
 config=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$config/display" >/dev/null 2>&1 &
+number=$(( 200 + $$ % 500 ))
+while [ -e "/tmp/.X$number-lock" ]; do number=$(( number + 1 )); done
+# -noreset: the server must not restart each time its last client (a program just killed) goes.
+Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$config/xvfb.log" 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$config"' EXIT
-for _ in $(seq 400); do [ -s "$config/display" ] && break; sleep 0.05; done
-[ -s "$config/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$config/display")"
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+export DISPLAY=":$number"
+for _ in $(seq 400); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
 # Each run starts from the same configuration.
 export XDG_CONFIG_HOME=$config
 
-# Starts one program, waits for its window and prints "milliseconds peak-KiB".
+# Starts one program and waits for its window; sets ms and peak (KiB). It runs in this shell, not
+# in a subshell, so that a failure ends the script and the server is stopped once, at the end.
 launch() {
-  local start end pid peak
+  local start end pid
   start=$(date +%s%N)
   "$@" >/dev/null 2>"$config/err" &
   pid=$!
   # xdotool's own --sync polls only twice a second: ask again every few milliseconds.
   until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing its window:" >&2; cat "$config/err" >&2; exit 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing its window:" >&2; cat "$config/err" "$config/xvfb.log" >&2; exit 1; }
     sleep 0.002
   done
   end=$(date +%s%N)
   peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  echo "$(( (end - start) / 1000000 )) $peak"
+  ms=$(( (end - start) / 1000000 ))
 }
+
+# One untimed start of each first: the server settles and both programs' files are in the cache.
+sleep 0.5
+launch "$program"
+launch "$peer"
 
 times=(); peaks=(); peer_times=(); peer_peaks=()
 for _ in $(seq "$runs"); do
-  read -r t p < <(launch "$program")
-  times+=("$t"); peaks+=("$p")
-  read -r t p < <(launch "$peer")
-  peer_times+=("$t"); peer_peaks+=("$p")
+  launch "$program"
+  times+=("$ms"); peaks+=("$peak")
+  launch "$peer"
+  peer_times+=("$ms"); peer_peaks+=("$peak")
 done
 
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
