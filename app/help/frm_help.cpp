@@ -1,6 +1,7 @@
 #include "app/help/frm_help.h"
 
 #include <QAction>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -57,6 +58,11 @@ void frmHelp::createPanes() {
   contents->setObjectName("tvwContents");
   tbsNavigation->addTab(contents, "Содержание");
   connect(contents, &QHelpContentWidget::linkActivated, this, &frmHelp::showUrl);
+  // A single click opens a page too, as in the contents of other help viewers.
+  connect(contents, &QHelpContentWidget::clicked, this, [this](const QModelIndex& index) {
+    if (const QHelpContentItem* item = m_engine->contentModel()->contentItemAt(index))
+      showUrl(item->url());
+  });
 
   auto* indexPage = new QWidget;
   txtIndexFilter = new QLineEdit(indexPage);

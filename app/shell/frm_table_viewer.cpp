@@ -80,6 +80,7 @@ frmTableViewer::~frmTableViewer() {
 void frmTableViewer::connectControl() {
   QWidget* control = m_halden->widget();
   connect(control, SIGNAL(ChangeStatusbarText(QString)), this, SLOT(onStatusText(QString)));
+  m_halden->SetMessageHandler([this](const QString& text) { m_prompts->warning(this, {}, text); });
   // Key preview: this window sees every key press before the focused control.
   qApp->installEventFilter(this);
 }
@@ -152,6 +153,7 @@ void frmTableViewer::closeEvent(QCloseEvent* event) {
   if (m_halden) {
     SaveConfiguration();
     m_viewerWindows->CloseForShutdown();
+    closeColorsDialog();
     m_halden->UnloadMe();
   }
   m_dataFile.Close();

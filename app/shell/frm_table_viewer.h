@@ -2,13 +2,16 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
 
+#include "app/dialogs/color_chooser.h"
 #include "app/shell/help_calls.h"
 #include "app/shell/printer_setup.h"
 #include "app/shell/registry.h"
+#include "app/shell/save_file_dialog.h"
 #include "app/shell/table_options.h"
 #include "app/shell/user_prompts.h"
 #include "app/shell/viewer_windows.h"
@@ -27,6 +30,7 @@ class QToolButton;
 namespace table {
 
 class ElementFinder;
+class frmModifyColors;
 
 // What the main window needs from outside: where the control library lies, the dialogs it
 // may show, and the splash window's progress bar.
@@ -37,6 +41,8 @@ struct MainWindowSetup {
   ProgramStarter* starter = nullptr;     // null: real processes
   PrinterSetup* printerSetup = nullptr;  // null: the real printer-setup dialog
   HelpCalls* help = nullptr;             // null: the program's help
+  SaveFileDialog* saveFile = nullptr;    // null: the real save-file dialog
+  ColorChooser* colorChooser = nullptr;  // null: the real colour chooser
   std::function<void(int)> progress;
 };
 
@@ -72,6 +78,15 @@ class frmTableViewer : public QMainWindow {
   void promptZoom();
   void savePosition();
 
+  // The commands that leave the table: bitmap, printing, the calculator and the dialogs.
+  void saveAsBitmap();
+  void printTable();
+  void startCalculator();
+  void showOptionsDialog();
+  void showColorsDialog();
+  // The open colour dialog, or null.
+  frmModifyColors* colorsDialog() const;
+
   // The configuration files and the bars.
   void LoadConfiguration();
   void SaveConfiguration();
@@ -88,6 +103,9 @@ class frmTableViewer : public QMainWindow {
 
  private:
   void showAbout();
+  SaveFileDialog& saveFileDialog();
+  ColorChooser& colorChooser();
+  void closeColorsDialog();
   void createMenus();
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
                        std::function<void()> action = {});
@@ -128,6 +146,9 @@ class frmTableViewer : public QMainWindow {
   std::unique_ptr<HelpCalls> m_ownHelp;
   PrinterSetup* m_printerSetup;
   HelpCalls* m_help;
+  std::unique_ptr<SaveFileDialog> m_ownSaveFile;
+  std::unique_ptr<ColorChooser> m_ownColorChooser;
+  QPointer<frmModifyColors> m_colorsDialog;
   std::unique_ptr<vexel::VexelControl> m_halden;
   QString m_loadError;
   TableOptions m_options;

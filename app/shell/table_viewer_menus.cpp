@@ -37,8 +37,10 @@ void frmTableViewer::createMenus() {
   placeholder->setVisible(false);
   placeholder->setEnabled(false);
   file->addSeparator()->setObjectName("mnuFile_Bar2");
-  addMenuItem(file, "mnuFile_SaveAsBitmap", "Сохранить как рисунок... ");
-  addMenuItem(file, "mnuFile_PrintTable", "&Печать..." + Blanks(28) + "Ctrl+P");
+  addMenuItem(file, "mnuFile_SaveAsBitmap", "Сохранить как рисунок... ",
+              [this] { saveAsBitmap(); });
+  addMenuItem(file, "mnuFile_PrintTable", "&Печать..." + Blanks(28) + "Ctrl+P",
+              [this] { printTable(); });
   file->addSeparator()->setObjectName("mnuFile_Bar3");
   addMenuItem(file, "mnuFileExit", "В&ыход" + Blanks(33) + "Alt+Q", [this] { close(); });
 
@@ -72,17 +74,18 @@ void frmTableViewer::createMenus() {
   addMenuItem(view, "mnuView_InvertColorCoding", "Инвертировать &цвета", [this] {
     toggleView("InvertColors");
   })->setCheckable(true);
-  addMenuItem(view, "mnuView_Colors", "&Цвета...");
+  addMenuItem(view, "mnuView_Colors", "&Цвета...", [this] { showColorsDialog(); });
 
   QMenu* config = menuBar()->addMenu("&Настройка");
   config->setObjectName("mnuConfig");
-  addMenuItem(config, "mnuConfig_ShowOptionsDialog", "&Опции...");
+  addMenuItem(config, "mnuConfig_ShowOptionsDialog", "&Опции...", [this] { showOptionsDialog(); });
   addMenuItem(config, "mnuConfig_SavePosition", "&Сохранить размеры окна",
               [this] { savePosition(); });
 
   QMenu* commands = menuBar()->addMenu("&Команды");
   commands->setObjectName("mnuCommands");
-  addMenuItem(commands, "mnuCommands_Tarvik", "&Химический калькулятор");
+  addMenuItem(commands, "mnuCommands_Tarvik", "&Химический калькулятор",
+              [this] { startCalculator(); });
 
   QMenu* help = menuBar()->addMenu("&Справка");
   help->setObjectName("mnuHelp");

@@ -1,10 +1,13 @@
 #include "app/viewer/card_printing.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <cerrno>
 #include <cstring>
+
+#include <unistd.h>
 
 #include "card/element_text_printout.h"
 #include "card/text_canvas.h"
@@ -18,14 +21,17 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440;
 
-// Why a document could not be started. A file the printer should write is a file error
-// with the system's own number; anything else is the printer's.
+// Why a document could not be started. A file the printer should write is a file error with
+// the system's own number when the file or its folder is not writable (asked without creating
+// anything); anything else is the printer's.
 PrintError StartError(const QPrinter& printer) {
   const QString file = printer.outputFileName();
   if (!file.isEmpty()) {
+    const QFileInfo info(file);
+    const QByteArray checked =
+        QFile::encodeName(info.exists() ? info.absoluteFilePath() : info.absolutePath());
     errno = 0;
-    QFile probe(file);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append) && errno != 0) {
+    if (::access(checked.constData(), W_OK) != 0 && errno != 0) {
       const int number = errno;
       return {number, QString::fromLocal8Bit(std::strerror(number)) + ": " + file};
     }

@@ -10,13 +10,13 @@
 #include <map>
 #include <sstream>
 
-#include "table/table_colors.h"
 #include "data/builtin_records.h"
 #include "data/data_error.h"
 #include "help/generator/bodr_data.h"
 #include "help/generator/element_page.h"
 #include "help/generator/element_text.h"
 #include "help/generator/help_project.h"
+#include "table/table_colors.h"
 
 namespace fs = std::filesystem;
 using namespace periodic;
@@ -80,9 +80,26 @@ std::vector<HelpTopic> ProgramTopics() {
       {"Введение", "html/Introduction.htm", {"Введение", "Периодическая система", "О справке"}, {}},
       {"Как пользоваться программой",
        "html/HowToUseProgram.htm",
-       {"Как пользоваться программой", "Меню", "Клавиши", "Панель инструментов", "Масштаб",
-        "Печать", "Сохранить как рисунок", "Рисунок BMP", "Опции", "Цвета", "Карточка элемента",
-        "Настройки", "Table.ini", "Table.cfg", "Elements.dat", "Химический калькулятор"},
+       {"Как пользоваться программой",
+        "Меню",
+        "Клавиши",
+        "Панель инструментов",
+        "Масштаб",
+        "Печать",
+        "Сохранить как рисунок",
+        "Рисунок BMP",
+        "Опции",
+        "Цвета",
+        "Карточка элемента",
+        "Настройки",
+        "Поиск элемента",
+        "Рисунок PNG",
+        "Рисунок SVG",
+        "PDF",
+        "Table.ini",
+        "Table.cfg",
+        "Elements.dat",
+        "Химический калькулятор"},
        {}},
       {"Обозначения в таблице",
        "html/HelpOnTable.htm",

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -9,6 +11,7 @@
 #include "app/shell/frm_table_viewer.h"
 #include "app/shell/registry.h"
 #include "app/shell/user_prompts.h"
+#include "command_fakes.h"
 
 // Answers every dialog from a queue and records every message.
 class ScriptedPrompts : public table::UserPrompts {
@@ -36,11 +39,14 @@ class NoRegistry : public table::RegistryReader {
 
 class RecordingStarter : public table::ProgramStarter {
  public:
-  bool startDetached(const QString& program, const QStringList&) override {
+  bool startDetached(const QString& program, const QStringList& args) override {
     started << program;
-    return false;
+    arguments << args;
+    return succeeds;
   }
   QStringList started;
+  QList<QStringList> arguments;
+  bool succeeds = false;
 };
 
 // Help that records what it was asked to show: each kind of call, and all of them in order.
@@ -67,11 +73,14 @@ class RecordingHelp : public table::HelpCalls {
 };
 
 // The real main window over the built control library, with its configuration files in a
-// folder of its own.
+// folder of its own. Every dialog is scripted: by default the printer and save dialogs are
+// cancelled and the colour chooser returns the colour it starts from.
 class MainWindowHost {
  public:
+  // `adjust` may put further fakes into the window's setup.
   explicit MainWindowHost(const QString& configFolder = QString(),
-                          const QString& libraryFolder = QStringLiteral(VEXEL_LIBRARY_DIR)) {
+                          const QString& libraryFolder = QStringLiteral(VEXEL_LIBRARY_DIR),
+                          const std::function<void(table::MainWindowSetup&)>& adjust = {}) {
     table::SetConfigDirectoryForTests(configFolder.isEmpty() ? m_dir.path() : configFolder);
     table::MainWindowSetup setup;
     setup.libraryFolder = libraryFolder;
@@ -79,6 +88,11 @@ class MainWindowHost {
     setup.registry = &registry;
     setup.starter = &starter;
     setup.help = &help;
+    printer.accept = false;
+    setup.printerSetup = &printer;
+    setup.saveFile = &saveFile;
+    setup.colorChooser = &colors;
+    if (adjust) adjust(setup);
     window = std::make_unique<table::frmTableViewer>(setup);
   }
 
@@ -96,6 +110,9 @@ class MainWindowHost {
   ScriptedPrompts prompts;
   NoRegistry registry;
   RecordingStarter starter;
+  PdfPrinterSetup printer;
+  ScriptedSaveFile saveFile;
+  ScriptedColors colors;
   RecordingHelp help;
   std::unique_ptr<table::frmTableViewer> window;
 

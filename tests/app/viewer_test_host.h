@@ -11,24 +11,6 @@
 #include "data/element_data_file.h"
 #include "main_window_host.h"
 
-// The printer-setup dialog answered at once: OK sends the document to a PDF file, Cancel
-// leaves the printer as it is.
-class PdfPrinterSetup : public table::PrinterSetup {
- public:
-  explicit PdfPrinterSetup(QString file) : pdfFile(std::move(file)) {}
-  bool choosePrinter(QPrinter& printer, QWidget*) override {
-    ++shown;
-    if (!accept) return false;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfFile);
-    return true;
-  }
-
-  QString pdfFile;
-  bool accept = true;
-  int shown = 0;
-};
-
 // Everything a card window asks of the program, over a data file of the built-in records.
 class FakeViewerHost : public table::ViewerHost {
  public:
