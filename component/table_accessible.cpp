@@ -106,7 +106,7 @@ class TableAccessible : public QAccessibleWidget {
   }
 
   QString text(QAccessible::Text t) const override {
-    const QString own = QAccessibleWidget::text(t);
+    QString own = QAccessibleWidget::text(t);
     if (t == QAccessible::Name && own.isEmpty()) return "Периодическая система элементов";
     return own;
   }
@@ -122,10 +122,10 @@ QAccessibleInterface* TableFactory(const QString& className, QObject* object) {
   return table ? new TableAccessible(table) : nullptr;
 }
 
-}  // namespace
-
 // Controls alive on the user-interface thread.
-static int g_controls = 0;
+int g_controls = 0;
+
+}  // namespace
 
 void InstallTableAccessibility() {
   if (g_controls++ == 0) QAccessible::installFactory(TableFactory);

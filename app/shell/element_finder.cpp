@@ -31,6 +31,7 @@ ElementFinder::ElementFinder(QMainWindow& window, QToolBar& toolbar, vexel::Vexe
   txtFind = new QLineEdit;
   txtFind->setObjectName("txtFind");
   txtFind->setPlaceholderText("Символ, название или номер");
+  txtFind->setAccessibleName("Найти элемент");
   txtFind->setClearButtonEnabled(true);
   txtFind->setFixedWidth(txtFind->fontMetrics().averageCharWidth() * 28);
   txtFind->installEventFilter(this);

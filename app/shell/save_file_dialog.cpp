@@ -1,6 +1,7 @@
 #include "app/shell/save_file_dialog.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace table {
 
@@ -11,6 +12,14 @@ std::optional<SaveFileChoice> QtSaveFileDialog::chooseSaveFile(QWidget* parent,
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(request.filters);
   dialog.setDefaultSuffix(request.defaultExtension);
+  // With several filters the default extension follows the one chosen.
+  if (!request.defaultExtension.isEmpty() && request.filters.size() > 1) {
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
+          const QString extension = FilterExtension(filter);
+          dialog.setDefaultSuffix(extension.isEmpty() ? request.defaultExtension : extension);
+        });
+  }
   if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   SaveFileChoice choice;
@@ -18,6 +27,12 @@ std::optional<SaveFileChoice> QtSaveFileDialog::chooseSaveFile(QWidget* parent,
   choice.filter =
       std::max(0, static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter())));
   return choice;
+}
+
+QString FilterExtension(const QString& nameFilter) {
+  static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.(\\w+)[ )]"));
+  const QRegularExpressionMatch match = firstPattern.match(nameFilter);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QStringList NameFiltersFrom(const QString& commonDialogFilter) {

@@ -49,4 +49,8 @@ class QtSaveFileDialog : public SaveFileDialog {
 // separated by ";" are shown separated by blanks, as Qt expects.
 QStringList NameFiltersFrom(const QString& commonDialogFilter);
 
+// The extension of a Qt name filter's first pattern ("Рисунки PNG (*.png)" gives "png"); empty
+// when its first pattern names no single extension.
+QString FilterExtension(const QString& nameFilter);
+
 }  // namespace table

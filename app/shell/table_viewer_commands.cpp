@@ -6,6 +6,7 @@
 #include "app/dialogs/twips.h"
 #include "app/shell/calculator.h"
 #include "app/shell/frm_table_viewer.h"
+#include "app/shell/picture_formats.h"
 #include "app/shell/program_info.h"
 
 namespace table {
@@ -43,12 +44,17 @@ void frmTableViewer::saveAsBitmap() {
   request.title = "Сохранить как рисунок";
   request.initialName = kBitmapPattern;
   request.defaultExtension = "bmp";
-  request.filters = NameFiltersFrom(QString::fromUtf8(kBitmapFilter));
+  // The Windows bitmap stays the first filter, chosen at first; PNG, SVG and PDF follow.
+  request.filters = NameFiltersFrom(QString::fromUtf8(kBitmapFilter)) + PictureFilters().mid(1);
   const std::optional<SaveFileChoice> choice = saveFileDialog().chooseSaveFile(this, request);
-  // A cancelled dialog, and a name left as the pattern, save nothing and say nothing.
-  if (choice && !choice->fileName.isEmpty() && !choice->fileName.endsWith(kBitmapPattern)) {
-    QString fileName = choice->fileName;
-    const vexel::Error error = m_halden->SaveAsBitmap(fileName);
+  // A cancelled dialog, and a name left as a pattern, save nothing and say nothing.
+  if (choice && !choice->fileName.isEmpty() && !IsPicturePattern(choice->fileName)) {
+    // The type follows the name's extension, else the chosen filter.
+    const PictureTarget target = ChoosePictureTarget(choice->fileName, choice->filter);
+    QString fileName = target.fileName;
+    const vexel::Error error = target.format == "BMP"
+                                   ? m_halden->SaveAsBitmap(fileName)
+                                   : m_halden->SavePicture(fileName, target.format);
     if (error.failed()) {
       setStatusText("Ошибка");
       m_prompts->warning(this, ProgramTitle(),

@@ -65,7 +65,8 @@ TEST(SaveAsBitmap, WritesTheZoomedPictureAsAWindowsBitmap) {
   const table::SaveFileRequest& request = f.saveFile.requests.front();
   EXPECT_EQ(request.initialName, "*.bmp");
   EXPECT_EQ(request.defaultExtension, "bmp");
-  EXPECT_EQ(request.filters, QStringList{"Точечные рисунки Bitmap (*.bmp)"});
+  ASSERT_EQ(request.filters.size(), 4);  // the bitmap first, then PNG, SVG and PDF
+  EXPECT_EQ(request.filters.first(), "Точечные рисунки Bitmap (*.bmp)");
   EXPECT_EQ(statusWhileOpen, "Сохранение рисунка...");
   EXPECT_EQ(f.statusText(), "Готово");
   EXPECT_TRUE(f.prompts.messages.isEmpty());
@@ -127,6 +128,42 @@ TEST(SaveAsBitmap, CommonDialogFiltersBecomeQtNameFilters) {
   };
   for (const auto& [filter, expected] : cases)
     EXPECT_EQ(table::NameFiltersFrom(filter), expected) << filter.toStdString();
+}
+
+TEST(SaveAsBitmap, TheTypeFollowsTheChosenFilterAndTheExtension) {
+  enum { Bmp, Png, Svg, Pdf };
+  struct Case {
+    const char* answer;
+    int filter;
+    const char* written;
+    QByteArray start;
+  };
+  const Case cases[] = {
+      {"a", Png, "a.png", "\x89PNG"}, {"b", Svg, "b.svg", "<?xml"},
+      {"c", Pdf, "c.pdf", "%PDF-"},   {"d.pdf", Bmp, "d.pdf", "%PDF-"},
+      {"e.bmp", Svg, "e.bmp", "BM"},  {"f.svg", Bmp, "f.svg", "<?xml"},
+      {"*.png", Png, nullptr, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer);
+    CommandsFixture f;
+    f.saveFile.answer = table::SaveFileChoice{f.dir.filePath(c.answer), c.filter};
+    f.host.menuItem("mnuFile_SaveAsBitmap")->trigger();
+    EXPECT_TRUE(f.prompts.messages.isEmpty());
+    const QStringList files = QDir(f.dir.path()).entryList(QDir::Files);
+    if (!c.written) {
+      EXPECT_TRUE(files.isEmpty());
+      continue;
+    }
+    ASSERT_EQ(files, QStringList{c.written});
+    QFile file(f.dir.filePath(c.written));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(c.start.size()) == c.start);
+  }
+  const std::pair<QString, QString> extensions[] = {
+      {"Рисунки PNG (*.png)", "png"}, {"Рисунки PNG (*.png *.PNG)", "png"}, {"Все файлы (*)", ""}};
+  for (const auto& [filter, extension] : extensions)
+    EXPECT_EQ(table::FilterExtension(filter), extension) << filter.toStdString();
 }
 
 TEST(PrintTable, CtrlPPrintsOneLandscapePageAndRestoresTheOrientation) {
