@@ -5,17 +5,23 @@
 
 #include "app/shell/display_check.h"
 #include "app/shell/start_program.h"
+#include "app/shell/startup_trace.h"
 
 int main(int argc, char** argv) {
+  table::StartupCheckpoint("main");
   if (!table::DisplayNamed()) {
     std::fprintf(stderr, "%s\n", table::kNoDisplayMessage);
     return 1;
   }
+  // The menus stay in the window, as the program has always shown them; asking the desktop for
+  // a global menu bar would start a session bus at every start.
+  QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   std::unique_ptr<QApplication> app;
   {
     const table::NoDisplayGuard guard;
     app = std::make_unique<QApplication>(argc, argv);
   }
+  table::StartupCheckpoint("application object");
   QApplication::setApplicationName("Table");
   QApplication::setWindowIcon(QIcon(":/icons/app.svg"));
   table::InstallRussianTranslations(*app);

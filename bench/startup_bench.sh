@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Starts the viewer under Xvfb RUNS times and prints the median time from launch until its main
-# window is mapped (the table is drawn by then: the first resize draws it before the window
-# shows), and the median peak memory (VmHWM) of the process.
+# Starts the viewer and gperiodic under Xvfb RUNS times each, one after the other in turn, and
+# prints for each the median time from launch until its main window is mapped (the viewer's table
+# is drawn by then: the first resize draws it before the window shows), the median peak memory
+# (VmHWM), and the ratio of the two start-up medians.
 #   bench/startup_bench.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build_dir=${1:-build}
@@ -9,38 +10,62 @@ runs=${2:-15}
 program="$build_dir/bin/Table"
 [ -x "$program" ] || { echo "no program at $program: build first" >&2; exit 1; }
 command -v xdotool >/dev/null || { echo "xdotool is missing: run scripts/setup" >&2; exit 1; }
+peer=$(command -v gperiodic || true)
+[ -n "$peer" ] || { echo "gperiodic is missing: run scripts/setup" >&2; exit 1; }
 
-display=:97
-Xvfb $display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
-# Each run starts from the same configuration.
+# A display number of its own, away from the low numbers other servers and scripts use.
 config=$(mktemp -d)
+number=$(( 200 + $$ % 500 ))
+while [ -e "/tmp/.X$number-lock" ]; do number=$(( number + 1 )); done
+# -noreset: the server must not restart each time its last client (a program just killed) goes.
+Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$config/xvfb.log" 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$config"' EXIT
+export DISPLAY=":$number"
+for _ in $(seq 400); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
+# Each run starts from the same configuration.
 export XDG_CONFIG_HOME=$config
 
-times=()
-peaks=()
-for _ in $(seq "$runs"); do
+# Starts one program and waits for its window; sets ms and peak (KiB). It runs in this shell, not
+# in a subshell, so that a failure ends the script and the server is stopped once, at the end.
+launch() {
+  local start end pid
   start=$(date +%s%N)
-  "$program" >/dev/null 2>&1 &
+  "$@" >/dev/null 2>"$config/err" &
   pid=$!
   # xdotool's own --sync polls only twice a second: ask again every few milliseconds.
   until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || { echo "the program ended before showing its window" >&2; exit 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing its window:" >&2; cat "$config/err" "$config/xvfb.log" >&2; exit 1; }
     sleep 0.002
   done
   end=$(date +%s%N)
-  times+=($(( (end - start) / 1000000 )))
-  peaks+=($(awk '/VmHWM/ {print $2}' "/proc/$pid/status"))
+  peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
+  ms=$(( (end - start) / 1000000 ))
+}
+
+# One untimed start of each first: the server settles and both programs' files are in the cache.
+sleep 0.5
+launch "$program"
+launch "$peer"
+
+times=(); peaks=(); peer_times=(); peer_peaks=()
+for _ in $(seq "$runs"); do
+  launch "$program"
+  times+=("$ms"); peaks+=("$peak")
+  launch "$peer"
+  peer_times+=("$ms"); peer_peaks+=("$peak")
 done
-rm -rf "$config"
 
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-echo "runs: $runs"
-echo "start-up median: $(median "${times[@]}") ms (all: ${times[*]})"
-echo "peak memory median: $(( $(median "${peaks[@]}") / 1024 )) MiB (VmHWM)"
+table_median=$(median "${times[@]}")
+peer_median=$(median "${peer_times[@]}")
+echo "runs: $runs each, alternating"
+echo "Table start-up median: $table_median ms (all: ${times[*]})"
+echo "Table peak memory median: $(( $(median "${peaks[@]}") / 1024 )) MiB (VmHWM)"
+echo "gperiodic start-up median: $peer_median ms (all: ${peer_times[*]})"
+echo "gperiodic peak memory median: $(( $(median "${peer_peaks[@]}") / 1024 )) MiB (VmHWM)"
+echo "ratio Table / gperiodic: $(awk -v a="$table_median" -v b="$peer_median" 'BEGIN {printf "%.2f", a / b}')"
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"

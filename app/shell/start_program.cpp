@@ -4,11 +4,14 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
+#include <string>
 
 #include "app/shell/frm_splash.h"
 #include "app/shell/frm_table_viewer.h"
 #include "app/shell/program_info.h"
+#include "app/shell/startup_trace.h"
 
 namespace table {
 
@@ -39,16 +42,21 @@ void AdvanceThroughViewerPool(frmSplash& splash, ViewerWindows& viewers) {
 }  // namespace
 
 int RunProgram(QApplication& app) {
+  StartupCheckpoint("application");
   frmSplash splash;
   splash.show();
   splash.setProgress(0);
   splash.repaint();
   QApplication::processEvents();
+  StartupCheckpoint("splash shown");
 
   DialogPrompts prompts;
   MainWindowSetup setup;
   setup.prompts = &prompts;
-  setup.progress = [&splash](int value) { splash.setProgress(value); };
+  setup.progress = [&splash](int value) {
+    StartupCheckpoint(("progress " + std::to_string(value)).c_str());
+    splash.setProgress(value);
+  };
   frmTableViewer window(setup);
   if (!window.hasControl()) {
     splash.close();
@@ -56,6 +64,7 @@ int RunProgram(QApplication& app) {
     return 1;
   }
   AdvanceThroughViewerPool(splash, window.viewerWindows());
+  StartupCheckpoint("card windows made");
   splash.close();
   // The window starts centred on the screen.
   if (const QScreen* screen = window.screen()) {
@@ -64,6 +73,8 @@ int RunProgram(QApplication& app) {
     window.move(frame.topLeft());
   }
   window.show();
+  StartupCheckpoint("main window shown");
+  QTimer::singleShot(0, [] { StartupCheckpoint("event loop running"); });
   return app.exec();
 }
 

@@ -32,8 +32,12 @@ QIcon frmTableViewer::toolbarIcon(const QString& image) const {
   // Each icon is made once: the mirror swaps images at every switch of the period form.
   if (const auto found = m_icons.find(image); found != m_icons.end()) return found->second;
   const QIcon own(":/icons/" + image + ".svg");
+  // Only a desktop's own theme has these standard icons; the fallback theme "hicolor" has none,
+  // and searching it costs the start-up every image-format plugin.
+  const QString desktopTheme = QIcon::themeName();
   const QString themeName = ThemeNameOf(image);
-  const QIcon icon = themeName.isEmpty() ? own : QIcon::fromTheme(themeName, own);
+  const bool themed = !themeName.isEmpty() && !desktopTheme.isEmpty() && desktopTheme != "hicolor";
+  const QIcon icon = themed ? QIcon::fromTheme(themeName, own) : own;
   m_icons.emplace(image, icon);
   return icon;
 }

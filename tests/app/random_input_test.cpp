@@ -15,9 +15,12 @@
 #include <cstdlib>
 #include <memory>
 #include <random>
+#include <utility>
 
+#include "app/dialogs/color_chooser.h"
 #include "app/shell/config_location.h"
 #include "app/shell/frm_table_viewer.h"
+#include "app/shell/save_file_dialog.h"
 #include "app/shell/table_options.h"
 #include "component/settings_file.h"
 #include "russian_key_events.h"
@@ -32,9 +35,12 @@ class RandomAnswerer : public table::UserPrompts,
                        public table::PrinterSetup,
                        public table::RegistryReader,
                        public table::ProgramStarter,
+                       public table::SaveFileDialog,
+                       public table::ColorChooser,
                        public table::NoHelp {
  public:
-  explicit RandomAnswerer(std::mt19937& random) : m_random(random) {}
+  RandomAnswerer(std::mt19937& random, QString folder)
+      : m_random(random), m_folder(std::move(folder)) {}
 
   void information(QWidget*, const QString&, const QString&) override { ++messages; }
   void warning(QWidget*, const QString&, const QString&) override { ++messages; }
@@ -47,11 +53,22 @@ class RandomAnswerer : public table::UserPrompts,
   bool choosePrinter(QPrinter&, QWidget*) override { return false; }
   std::optional<QString> readValue(const QString&, const QString&) override { return std::nullopt; }
   bool startDetached(const QString&, const QStringList&) override { return false; }
+  // Now and then a picture is saved, into the test's own folder, under one name.
+  std::optional<table::SaveFileChoice> chooseSaveFile(
+      QWidget*, const table::SaveFileRequest& request) override {
+    if (m_random() % 8 != 0) return std::nullopt;
+    const int filters = std::max<int>(1, static_cast<int>(request.filters.size()));
+    return table::SaveFileChoice{m_folder + "/picture", static_cast<int>(m_random() % filters)};
+  }
+  std::int32_t chooseColor(QWidget*, std::int32_t initial) override {
+    return m_random() % 2 ? initial : static_cast<std::int32_t>(m_random() & 0xFFFFFF);
+  }
 
   int messages = 0;
 
  private:
   std::mt19937& m_random;
+  QString m_folder;
 };
 
 const Qt::Key kKeys[] = {
@@ -66,7 +83,7 @@ const Qt::Key kKeys[] = {
 // random events of its own and is then closed, as a user would.
 class RandomUser {
  public:
-  explicit RandomUser(unsigned seed) : m_random(seed), m_answers(m_random) {}
+  RandomUser(unsigned seed, const QString& folder) : m_random(seed), m_answers(m_random, folder) {}
 
   void start(const QString& configFolder) {
     table::SetConfigDirectoryForTests(configFolder);
@@ -77,6 +94,8 @@ class RandomUser {
     setup.starter = &m_answers;
     setup.printerSetup = &m_answers;
     setup.help = &m_answers;
+    setup.saveFile = &m_answers;
+    setup.colorChooser = &m_answers;
     window = std::make_unique<table::frmTableViewer>(setup);
     window->show();
     QCoreApplication::processEvents();
@@ -201,7 +220,7 @@ TEST(RandomInput, LeavesTheProgramUsableAndItsSettingsSound) {
   // place for it, the saves' syncs cost nothing.
   QTemporaryDir config(QDir("/dev/shm").exists() ? "/dev/shm/table-random-XXXXXX"
                                                  : QDir::tempPath() + "/table-random-XXXXXX");
-  RandomUser user(seed);
+  RandomUser user(seed, config.path());
   user.start(config.path());
   user.watchModals();
   for (int i = 0; i < kEvents; ++i) {

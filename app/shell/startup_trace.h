@@ -1,0 +1,9 @@
+#pragma once
+
+namespace table {
+
+// With TABLE_STARTUP_TRACE set, prints to standard error how many milliseconds after the
+// process started each named point of the start was reached; otherwise does nothing.
+void StartupCheckpoint(const char* name);
+
+}  // namespace table
