@@ -45,13 +45,13 @@ frmTElementViewer::frmTElementViewer(ViewerHost& host) : m_host(host) {
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowIcon(QIcon(":/viewer/element_card.svg"));
   m_canvas.setSize(periodic::kCardWidth, periodic::kCardHeight);
 }
 
 void frmTElementViewer::ensureBuilt() {
   if (m_built) return;
   m_built = true;
+  setWindowIcon(QIcon(":/viewer/element_card.svg"));
   createControls();
   createMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
