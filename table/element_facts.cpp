@@ -5,29 +5,6 @@
 namespace periodic {
 namespace {
 
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '&':
-        out += "&amp;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 bool HasDigit(const std::string& text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -45,6 +22,30 @@ std::string BareSymbol(const std::string& symbol) {
 
 }  // namespace
 
+std::string HtmlEscape(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
 std::string ElectronFormulaHtml(const std::string& formula) {
   const std::string text = Trim(formula);
   std::string html;
@@ -52,21 +53,21 @@ std::string ElectronFormulaHtml(const std::string& formula) {
     if (text[i] == '^' && i + 1 < text.size() && text[i + 1] == '"') {
       const auto close = text.find('"', i + 2);
       if (close != std::string::npos) {
-        html += "<sup>" + Escaped(text.substr(i + 2, close - i - 2)) + "</sup>";
+        html += "<sup>" + HtmlEscape(text.substr(i + 2, close - i - 2)) + "</sup>";
         i = close;
         continue;
       }
     }
     if (text[i] == '^' || text[i] == '"') continue;
-    html += Escaped(std::string(1, text[i]));
+    html += HtmlEscape(std::string(1, text[i]));
   }
   return html;
 }
 
 std::string ElementFactsHtml(int n, const ElementRecord& record) {
-  const std::string rus = Escaped(Trim(record.NameRus));
-  const std::string lat = Escaped(Trim(record.NameLat));
-  const std::string symbol = Escaped(BareSymbol(record.Symbol));
+  const std::string rus = HtmlEscape(Trim(record.NameRus));
+  const std::string lat = HtmlEscape(Trim(record.NameLat));
+  const std::string symbol = HtmlEscape(BareSymbol(record.Symbol));
   std::string title;
   if (!symbol.empty()) title = "<b>" + symbol + "</b> ";
   if (rus.empty() && lat.empty()) {
@@ -77,7 +78,7 @@ std::string ElementFactsHtml(int n, const ElementRecord& record) {
   }
   const std::string mass = Trim(record.AtomicMass);
   return title + "<br>Порядковый номер: " + std::to_string(n) +
-         "<br>Атомная масса: " + OrDash(HasDigit(mass) ? Escaped(mass) : std::string()) +
+         "<br>Атомная масса: " + OrDash(HasDigit(mass) ? HtmlEscape(mass) : std::string()) +
          "<br>Электронная формула: " + OrDash(ElectronFormulaHtml(record.ElectronFormula));
 }
 

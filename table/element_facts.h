@@ -6,6 +6,9 @@
 
 namespace periodic {
 
+// Text with the characters that mean something in HTML replaced by their entities.
+std::string HtmlEscape(const std::string& text);
+
 // The facts a pointer resting on element n's cell shows, as rich text (a small HTML subset):
 // the Russian and Latin names, the number, the atomic mass and the electron formula with its
 // counts raised. Everything comes from the record; text from the record is escaped.

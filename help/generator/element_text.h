@@ -4,10 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace periodic {
+#include "table/element_facts.h"
 
-// Text with the characters that mean something in HTML replaced by their entities.
-std::string HtmlEscape(const std::string& text);
+namespace periodic {
 
 // A number as written in a data file ("1808", "0.151") with a decimal comma, as Russian
 // readers expect it.
