@@ -5,15 +5,6 @@
 #include "data/element_data_file.h"
 
 namespace chem {
-namespace {
-
-std::string TypedSymbol(const std::string& recordSymbol) {
-  std::string symbol = periodic::TrimRight(recordSymbol);
-  while (!symbol.empty() && symbol.back() == '*') symbol.pop_back();
-  return symbol;
-}
-
-}  // namespace
 
 int ElementMasses::SlotOf(std::string_view symbol) {
   if (symbol.empty() || symbol.size() > 2 || symbol[0] < 'A' || symbol[0] > 'Z') return -1;
@@ -33,7 +24,7 @@ ElementMasses::ElementMasses(const std::vector<periodic::ElementRecord>& records
     const periodic::ElementRecord& record = records[i];
     ElementMass element;
     element.number = static_cast<int>(i + 1);
-    element.symbol = TypedSymbol(record.Symbol);
+    element.symbol = periodic::BareSymbol(record.Symbol);
     element.nameRus = periodic::TrimRight(record.NameRus);
     element.mass = ParseAtomicMass(record.AtomicMass);
     const int slot = SlotOf(element.symbol);

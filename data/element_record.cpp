@@ -83,4 +83,10 @@ std::string Trim(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::string BareSymbol(const std::string& symbol) {
+  std::string bare = Trim(symbol);
+  while (!bare.empty() && bare.back() == '*') bare.pop_back();
+  return bare;
+}
+
 }  // namespace periodic

@@ -43,4 +43,8 @@ std::string TrimRight(const std::string& text);
 // Text without blanks at either end.
 std::string Trim(const std::string& text);
 
+// A symbol as it is typed: the field without its blanks and without the asterisks that mark
+// lanthanum and actinium ("La*", "Ac**").
+std::string BareSymbol(const std::string& symbol);
+
 }  // namespace periodic

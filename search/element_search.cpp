@@ -46,14 +46,6 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-// A symbol as it is typed: the stored field without its blanks and the asterisks that mark
-// lanthanum and actinium ("Ac**").
-std::string_view BareSymbol(const std::string& symbol) {
-  std::string_view bare = Trimmed(symbol);
-  while (!bare.empty() && bare.back() == '*') bare.remove_suffix(1);
-  return bare;
-}
-
 int NumberIn(std::string_view query) {
   if (query.empty() ||
       !std::all_of(query.begin(), query.end(), [](char c) { return c >= '0' && c <= '9'; }))

@@ -14,12 +14,6 @@ std::string OrDash(const std::string& html) {
   return html.empty() ? std::string("—") : html;
 }
 
-std::string BareSymbol(const std::string& symbol) {
-  std::string bare = Trim(symbol);
-  while (!bare.empty() && bare.back() == '*') bare.pop_back();
-  return bare;
-}
-
 }  // namespace
 
 std::string HtmlEscape(const std::string& text) {
