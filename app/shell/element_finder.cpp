@@ -1,13 +1,13 @@
 #include "app/shell/element_finder.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QToolBar>
 
+#include "app/shell/desktop_icon.h"
 #include "data/data_error.h"
 #include "search/element_search.h"
 
@@ -18,7 +18,7 @@ ElementFinder::ElementFinder(QMainWindow& window, QToolBar& toolbar, vexel::Vexe
     : QObject(&window), m_control(control), m_dataFile(dataFile) {
   toolbar.addSeparator();
   QAction* button =
-      toolbar.addAction(QIcon::fromTheme("edit-find", QIcon(":/icons/Find.svg")), "Найти элемент");
+      toolbar.addAction(DesktopOrOwnIcon("edit-find", ":/icons/Find.svg"), "Найти элемент");
   button->setObjectName("tlbToolbar_Find");
   button->setData(QStringLiteral("Find"));
   button->setToolTip("Найти элемент (Ctrl+F)");

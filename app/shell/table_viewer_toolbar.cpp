@@ -4,6 +4,7 @@
 #include <QToolBar>
 #include <QWidget>
 
+#include "app/shell/desktop_icon.h"
 #include "app/shell/frm_table_viewer.h"
 
 namespace table {
@@ -31,13 +32,7 @@ QWidget* Placeholder(int widthTwips) {
 QIcon frmTableViewer::toolbarIcon(const QString& image) const {
   // Each icon is made once: the mirror swaps images at every switch of the period form.
   if (const auto found = m_icons.find(image); found != m_icons.end()) return found->second;
-  const QIcon own(":/icons/" + image + ".svg");
-  // Only a desktop's own theme has these standard icons; the fallback theme "hicolor" has none,
-  // and searching it costs the start-up every image-format plugin.
-  const QString desktopTheme = QIcon::themeName();
-  const QString themeName = ThemeNameOf(image);
-  const bool themed = !themeName.isEmpty() && !desktopTheme.isEmpty() && desktopTheme != "hicolor";
-  const QIcon icon = themed ? QIcon::fromTheme(themeName, own) : own;
+  const QIcon icon = DesktopOrOwnIcon(ThemeNameOf(image), ":/icons/" + image + ".svg");
   m_icons.emplace(image, icon);
   return icon;
 }
