@@ -167,7 +167,16 @@ frmSplash::frmSplash(QWidget* parent) : QFrame(parent, Qt::SplashScreen | Qt::Fr
 
 void frmSplash::setProgress(int value) {
   if (m_closed) return;
+  // The bar would repaint and flush itself at every step; a step shows at once only when a frame
+  // has passed since the last one shown, and otherwise with the next frame, so that the start is
+  // not spent drawing frames nobody sees.
+  pgbLoadProgress->setUpdatesEnabled(false);
   pgbLoadProgress->setValue(value);
+  pgbLoadProgress->setUpdatesEnabled(true);
+  if (!m_sinceShown.isValid() || m_sinceShown.elapsed() >= kFrameMilliseconds) {
+    pgbLoadProgress->repaint();
+    m_sinceShown.start();
+  }
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QPixmap>
 
@@ -41,7 +42,10 @@ class frmSplash : public QFrame {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  static constexpr qint64 kFrameMilliseconds = 16;
+
   bool m_closed = false;
+  QElapsedTimer m_sinceShown;  // since the bar was last shown at once
 };
 
 }  // namespace table
