@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/shell/display_check.h"
+#include "app/shell/resource_icon_style.h"
 #include "app/shell/start_program.h"
 #include "app/shell/startup_trace.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   }
   table::StartupCheckpoint("application object");
   QApplication::setApplicationName("Table");
+  QApplication::setStyle(new table::ResourceIconStyle(QApplication::style()->name()));
   QApplication::setWindowIcon(QIcon(":/icons/app.svg"));
   table::InstallRussianTranslations(*app);
   return table::RunProgram(*app);
