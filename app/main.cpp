@@ -1,11 +1,11 @@
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <memory>
 
 #include "app/shell/display_check.h"
 #include "app/shell/resource_icon_style.h"
 #include "app/shell/start_program.h"
+#include "app/shell/svg_icon.h"
 #include "app/shell/startup_trace.h"
 
 int main(int argc, char** argv) {
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   table::StartupCheckpoint("application object");
   QApplication::setApplicationName("Table");
   QApplication::setStyle(new table::ResourceIconStyle(QApplication::style()->name()));
-  QApplication::setWindowIcon(QIcon(":/icons/app.svg"));
+  QApplication::setWindowIcon(table::SvgIcon(":/icons/app.svg"));
   table::InstallRussianTranslations(*app);
   return table::RunProgram(*app);
 }

@@ -6,7 +6,7 @@
 namespace table {
 
 // The desktop theme's icon named themeName when the desktop names a theme of its own, otherwise
-// the program's own image at ownPath. The fallback theme "hicolor" has none of the standard
+// the program's own SVG image at ownPath. The fallback theme "hicolor" has none of the standard
 // icons, and searching it costs the start-up every image-format plugin.
 QIcon DesktopOrOwnIcon(const QString& themeName, const QString& ownPath);
 

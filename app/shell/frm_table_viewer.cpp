@@ -18,6 +18,7 @@
 #include "app/shell/element_finder.h"
 #include "app/shell/frm_about.h"
 #include "app/shell/program_info.h"
+#include "app/shell/svg_icon.h"
 #include "app/shell/wheel_scroll.h"
 #include "data/data_error.h"
 #include "platform/virtual_key.h"
@@ -48,7 +49,7 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   LoadIconResources();
   setObjectName("frmTableViewer");
   setWindowTitle(ProgramTitle());
-  setWindowIcon(QIcon(":/icons/app.svg"));
+  setWindowIcon(SvgIcon(":/icons/app.svg"));
   resize(11565 / kTwipsPerPixel, 6420 / kTwipsPerPixel);
 
   createMenus();

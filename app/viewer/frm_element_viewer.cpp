@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QFont>
-#include <QIcon>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -10,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "app/shell/svg_icon.h"
 #include "app/viewer/card_picture.h"
 #include "app/viewer/up_down_control.h"
 #include "card/element_number.h"
@@ -51,7 +51,7 @@ frmTElementViewer::frmTElementViewer(ViewerHost& host) : m_host(host) {
 void frmTElementViewer::ensureBuilt() {
   if (m_built) return;
   m_built = true;
-  setWindowIcon(QIcon(":/viewer/element_card.svg"));
+  setWindowIcon(table::SvgIcon(":/viewer/element_card.svg"));
   createControls();
   createMenus();
   layout()->setSizeConstraint(QLayout::SetFixedSize);

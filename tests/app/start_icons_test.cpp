@@ -1,5 +1,5 @@
-// The application style's standard icons: the same pictures as the base style's, got without
-// loading any image-format plugin.
+// The icons every start makes: the same pictures as Qt's own, got without loading any
+// image-format plugin and without reading an SVG image before it is drawn.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,6 +12,13 @@
 #include <vector>
 
 #include "app/shell/resource_icon_style.h"
+#include "app/shell/svg_icon.h"
+
+// The program's images live in the application library; a test program registers them itself.
+static void RegisterProgramImages() {
+  Q_INIT_RESOURCE(icons);
+  Q_INIT_RESOURCE(viewer);
+}
 
 namespace table {
 namespace {
@@ -45,6 +52,28 @@ TEST(ResourceIconStyle, GivesTheBaseStylesIconsWithoutImageFormatPlugins) {
                 expected.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32));
     }
   }
+}
+
+TEST(SvgIcon, DrawsAsQtsOwnSvgIconInEveryMode) {
+  RegisterProgramImages();
+  for (const char* path : {":/icons/app.svg", ":/icons/Print.svg", ":/icons/OxidesTable.svg",
+                           ":/viewer/element_card.svg"}) {
+    const QIcon own = SvgIcon(path);
+    const QIcon expected(path);
+    ASSERT_FALSE(expected.pixmap(16).isNull()) << path;
+    for (const QIcon::Mode mode :
+         {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+      for (const int side : {16, 32}) {
+        SCOPED_TRACE(QString("%1 mode %2 size %3").arg(path).arg(mode).arg(side).toStdString());
+        EXPECT_EQ(
+            own.pixmap(QSize(side, side), mode).toImage().convertToFormat(QImage::Format_ARGB32),
+            expected.pixmap(QSize(side, side), mode)
+                .toImage()
+                .convertToFormat(QImage::Format_ARGB32));
+      }
+    }
+  }
+  EXPECT_TRUE(SvgIcon(":/icons/no-such-image.svg").isNull());
 }
 
 }  // namespace
