@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Starts the viewer and gperiodic under Xvfb RUNS times each, one after the other in turn, and
-# prints for each the median time from launch until its main window is mapped (the viewer's table
-# is drawn by then: the first resize draws it before the window shows), the median peak memory
-# (VmHWM), and the ratio of the two start-up medians.
+# prints for each the median time from launch until its main window is mapped (the first window
+# that is not a splash screen; the viewer's table is drawn by then: the first resize draws it
+# before the window shows), the median peak memory (VmHWM, read once the window has drawn
+# itself), and the ratio of the two start-up medians. launch_until_mapped waits on the X server's
+# map notifications, so that nothing polls beside the program measured.
 #   bench/startup_bench.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build_dir=${1:-build}
 runs=${2:-15}
 program="$build_dir/bin/Table"
 [ -x "$program" ] || { echo "no program at $program: build first" >&2; exit 1; }
+watcher="$build_dir/bench/launch_until_mapped"
+[ -x "$watcher" ] || { echo "no $watcher: build first" >&2; exit 1; }
 command -v xdotool >/dev/null || { echo "xdotool is missing: run scripts/setup" >&2; exit 1; }
 peer=$(command -v gperiodic || true)
 [ -n "$peer" ] || { echo "gperiodic is missing: run scripts/setup" >&2; exit 1; }
@@ -27,23 +31,13 @@ xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "Xvfb did not start on $DIS
 # Each run starts from the same configuration.
 export XDG_CONFIG_HOME=$config
 
-# Starts one program and waits for its window; sets ms and peak (KiB). It runs in this shell, not
-# in a subshell, so that a failure ends the script and the server is stopped once, at the end.
+# Starts one program and waits until its main window is mapped; sets ms and peak (KiB).
 launch() {
-  local start end pid
-  start=$(date +%s%N)
-  "$@" >/dev/null 2>"$config/err" &
-  pid=$!
-  # xdotool's own --sync polls only twice a second: ask again every few milliseconds.
-  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing its window:" >&2; cat "$config/err" "$config/xvfb.log" >&2; exit 1; }
-    sleep 0.002
-  done
-  end=$(date +%s%N)
-  peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  ms=$(( (end - start) / 1000000 ))
+  local result
+  result=$("$watcher" "$@" 2>"$config/err") || {
+    echo "$1 showed no window:" >&2; cat "$config/err" "$config/xvfb.log" >&2; exit 1; }
+  ms=${result% *}
+  peak=${result#* }
 }
 
 # One untimed start of each first: the server settles and both programs' files are in the cache.
@@ -64,8 +58,9 @@ table_median=$(median "${times[@]}")
 peer_median=$(median "${peer_times[@]}")
 echo "runs: $runs each, alternating"
 echo "Table start-up median: $table_median ms (all: ${times[*]})"
-echo "Table peak memory median: $(( $(median "${peaks[@]}") / 1024 )) MiB (VmHWM)"
+mib() { awk -v k="$1" 'BEGIN {printf "%.1f", k / 1024}'; }
+echo "Table peak memory median: $(mib "$(median "${peaks[@]}")") MiB (VmHWM)"
 echo "gperiodic start-up median: $peer_median ms (all: ${peer_times[*]})"
-echo "gperiodic peak memory median: $(( $(median "${peer_peaks[@]}") / 1024 )) MiB (VmHWM)"
+echo "gperiodic peak memory median: $(mib "$(median "${peer_peaks[@]}")") MiB (VmHWM)"
 echo "ratio Table / gperiodic: $(awk -v a="$table_median" -v b="$peer_median" 'BEGIN {printf "%.2f", a / b}')"
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"
