@@ -5,6 +5,7 @@
 #include "app/shell/display_check.h"
 #include "app/shell/resource_icon_style.h"
 #include "app/shell/start_program.h"
+#include "app/shell/startup_warmup.h"
 #include "app/shell/svg_icon.h"
 #include "app/shell/startup_trace.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", table::kNoDisplayMessage);
     return 1;
   }
+  const table::StartupWarmup warmup;
   // The menus stay in the window, as the program has always shown them; asking the desktop for
   // a global menu bar would start a session bus at every start.
   QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
