@@ -6,9 +6,10 @@ namespace table {
 
 // The application's style, which gives the standard icons that every start asks for (the
 // toolbar and menu bar extension arrows, the clear button of a text field) from Qt's own images
-// read as PNG. The style itself would search the icon theme for the clear button and, for any
-// of them, load every image-format plugin to ask each whether it reads the file. A desktop with
-// an icon theme of its own still gives its clear button. Everything else is the base style's.
+// read as PNG when they are first drawn. The style itself would search the icon theme for the clear
+// button and, for any of them, load every image-format plugin to ask each whether it reads the
+// file. A desktop with an icon theme of its own still gives its clear button. Everything else is
+// the base style's.
 class ResourceIconStyle : public QProxyStyle {
  public:
   explicit ResourceIconStyle(const QString& baseStyleName);

@@ -40,16 +40,26 @@ TEST(ResourceIconStyle, GivesTheBaseStylesIconsWithoutImageFormatPlugins) {
                                           QStyle::SP_ToolBarVerticalExtensionButton,
                                           QStyle::SP_LineEditClearButton};
   std::vector<QIcon> own;
-  for (const QStyle::StandardPixmap icon : icons) own.push_back(style.standardIcon(icon));
+  std::vector<std::vector<QImage>> ownImages;
+  for (const QStyle::StandardPixmap icon : icons) {
+    own.push_back(style.standardIcon(icon));
+    ownImages.emplace_back();
+    for (const QSize& size : own.back().availableSizes())
+      ownImages.back().push_back(
+          own.back().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32));
+  }
   EXPECT_FALSE(AnyImageFormatPluginLoaded());
 
   for (std::size_t i = 0; i < own.size(); ++i) {
     SCOPED_TRACE(icons[i]);
     const QIcon expected = base->standardIcon(icons[i]);
     ASSERT_EQ(own[i].availableSizes(), expected.availableSizes());
-    for (const QSize& size : expected.availableSizes()) {
-      EXPECT_EQ(own[i].pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
-                expected.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32));
+    ASSERT_FALSE(ownImages[i].empty());
+    for (std::size_t k = 0; k < ownImages[i].size(); ++k) {
+      EXPECT_EQ(ownImages[i][k],
+                expected.pixmap(expected.availableSizes()[static_cast<qsizetype>(k)])
+                    .toImage()
+                    .convertToFormat(QImage::Format_ARGB32));
     }
   }
 }
