@@ -166,7 +166,7 @@ frmSplash::frmSplash(QWidget* parent) : QFrame(parent, Qt::SplashScreen | Qt::Fr
 }
 
 void frmSplash::setProgress(int value) {
-  if (m_closed) return;
+  if (m_closed || value == pgbLoadProgress->value()) return;
   // The bar would repaint and flush itself at every step; a step shows at once only when a frame
   // has passed since the last one shown, and otherwise with the next frame, so that the start is
   // not spent drawing frames nobody sees.

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
+#include <memory>
 #include <string>
 
 #include "app/shell/frm_splash.h"
@@ -43,29 +45,32 @@ void AdvanceThroughViewerPool(frmSplash& splash, ViewerWindows& viewers) {
 
 int RunProgram(QApplication& app) {
   StartupCheckpoint("application");
-  frmSplash splash;
-  splash.show();
-  splash.setProgress(0);
-  splash.repaint();
+  // On the heap, so that it is gone, with its share of the display's memory, before the main
+  // window is shown.
+  auto splash = std::make_unique<frmSplash>();
+  splash->show();
+  splash->setProgress(0);
+  splash->repaint();
   QApplication::processEvents();
   StartupCheckpoint("splash shown");
 
   DialogPrompts prompts;
   MainWindowSetup setup;
   setup.prompts = &prompts;
-  setup.progress = [&splash](int value) {
+  setup.progress = [shown = QPointer<frmSplash>(splash.get())](int value) {
     StartupCheckpoint(("progress " + std::to_string(value)).c_str());
-    splash.setProgress(value);
+    if (shown) shown->setProgress(value);
   };
   frmTableViewer window(setup);
   if (!window.hasControl()) {
-    splash.close();
+    splash.reset();
     prompts.warning(nullptr, ProgramTitle(), window.loadError());
     return 1;
   }
-  AdvanceThroughViewerPool(splash, window.viewerWindows());
+  AdvanceThroughViewerPool(*splash, window.viewerWindows());
   StartupCheckpoint("card windows made");
-  splash.close();
+  splash->close();
+  splash.reset();
   // The window starts centred on the screen.
   if (const QScreen* screen = window.screen()) {
     QRect frame = window.frameGeometry();
