@@ -5,12 +5,11 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
-#include <map>
 #include <memory>
-#include <tuple>
 
 namespace table {
 namespace {
@@ -38,11 +37,18 @@ class SvgIconEngine : public QIconEngine {
   }
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    const auto key = std::make_tuple(size.width(), size.height(), static_cast<int>(mode));
-    if (const auto found = m_drawn.find(key); found != m_drawn.end()) return found->second;
+    // Kept in the application's pixmap cache, so that every icon of one image shares its
+    // drawings and the cache's limit holds for them.
+    const QString key = QStringLiteral("table_svg_%1_%2x%3_%4")
+                            .arg(m_path)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(static_cast<int>(mode));
+    QPixmap image;
+    if (QPixmapCache::find(key, &image)) return image;
     const QSize drawn = actualSize(size, mode, state);
     if (drawn.isEmpty() || !renderer().isValid()) return QPixmap();
-    QPixmap image(drawn);
+    image = QPixmap(drawn);
     image.fill(Qt::transparent);
     {
       QPainter painter(&image);
@@ -55,7 +61,7 @@ class SvgIconEngine : public QIconEngine {
       const QPixmap styled = QApplication::style()->generatedIconPixmap(mode, image, &option);
       if (!styled.isNull()) image = styled;
     }
-    m_drawn.emplace(key, image);
+    QPixmapCache::insert(key, image);
     return image;
   }
 
@@ -67,7 +73,6 @@ class SvgIconEngine : public QIconEngine {
 
   QString m_path;
   std::unique_ptr<QSvgRenderer> m_renderer;
-  std::map<std::tuple<int, int, int>, QPixmap> m_drawn;
 };
 
 }  // namespace
