@@ -13,10 +13,10 @@
 #include <QToolBar>
 #include <QWheelEvent>
 
-#include "app/help/qt_help.h"
 #include "app/shell/control_loader.h"
 #include "app/shell/element_finder.h"
 #include "app/shell/frm_about.h"
+#include "app/shell/lazy_help.h"
 #include "app/shell/program_info.h"
 #include "app/shell/svg_icon.h"
 #include "app/shell/wheel_scroll.h"
@@ -43,7 +43,11 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   m_registry = m_setup.registry ? m_setup.registry : m_ownRegistry.get();
   m_starter = m_setup.starter ? m_setup.starter : m_ownStarter.get();
   if (!m_setup.printerSetup) m_ownPrinterSetup = std::make_unique<DialogPrinterSetup>();
-  if (!m_setup.help) m_ownHelp = std::make_unique<QtHelp>();
+  if (!m_setup.help) {
+    m_ownHelp = std::make_unique<LazyHelp>(
+        [this](const QString& text) { m_prompts->warning(this, ProgramTitle(), text); },
+        m_setup.libraryFolder);
+  }
   m_printerSetup = m_setup.printerSetup ? m_setup.printerSetup : m_ownPrinterSetup.get();
   m_help = m_setup.help ? m_setup.help : m_ownHelp.get();
   LoadIconResources();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include "app/help/help_search_pane.h"
 #include "app/help/help_topics.h"
 #include "app/help/qt_help.h"
+#include "app/shell/lazy_help.h"
 #include "main_window_host.h"
 #include "russian_key_events.h"
 
@@ -230,4 +232,66 @@ TEST(MainWindowHelp, MenusButtonAndKeysCallTheHelp) {
                          "topic html\\HelpOnTable.htm", "topic html\\HowToUseProgram.htm"}));
   host.window->close();
   EXPECT_EQ(host.help.calls.last(), "close all");
+}
+
+namespace {
+
+bool HelpLibraryLoaded() {
+  QFile maps("/proc/self/maps");
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libTableHelp.so");
+}
+
+QWidget* ShownHelpWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == "frmHelp" && widget->isVisible()) return widget;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(LazyHelp, LoadsTheHelpLibraryOnlyWhenHelpIsFirstShown) {
+  QStringList reports;
+  LazyHelp help([&](const QString& text) { reports << text; }, VEXEL_LIBRARY_DIR);
+  help.CloseAllHelp();
+  EXPECT_FALSE(HelpLibraryLoaded());
+  help.ShowHelpTopic("html\\Fe.htm");
+  EXPECT_TRUE(HelpLibraryLoaded());
+  EXPECT_NE(ShownHelpWindow(), nullptr);
+  help.CloseAllHelp();
+  EXPECT_EQ(ShownHelpWindow(), nullptr);
+  EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
+TEST(LazyHelp, SaysInRussianWhyTheHelpLibraryCannotBeLoaded) {
+  const struct {
+    const char* what;
+    void (*make)(const QString& file);
+    const char* cause;
+  } cases[] = {
+      {"nothing", [](const QString&) {}, "не найдена"},
+      {"a folder", [](const QString& file) { QDir().mkdir(file); }, "не удалось загрузить"},
+      {"garbage",
+       [](const QString& file) {
+         QFile out(file);
+         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+         out.write("not a library");
+       },
+       "повреждена"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath("libTableHelp.so");
+    c.make(file);
+    QStringList reports;
+    LazyHelp help([&](const QString& text) { reports << text; }, folder.path());
+    help.ShowHelpContext(1026);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].startsWith("Справка недоступна")) << reports[0].toStdString();
+    EXPECT_TRUE(reports[0].contains(c.cause)) << reports[0].toStdString();
+    EXPECT_TRUE(reports[0].contains(file)) << reports[0].toStdString();
+    EXPECT_EQ(ShownHelpWindow(), nullptr);
+  }
 }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/shell/help_calls.h"
+
+// The function the help library exports under this name: the program's help, which the caller
+// owns. Empty arguments, as QtHelp: Table.qch beside the program and the user's cache folder.
+extern "C" table::HelpCalls* CreateTableHelp();
+using CreateTableHelpFunction = table::HelpCalls* (*)();
+inline constexpr const char* kCreateTableHelpName = "CreateTableHelp";
+inline constexpr const char* kHelpLibraryFileName = "libTableHelp.so";
