@@ -1,6 +1,8 @@
 #include "app/shell/startup_warmup.h"
 
 #include <dlfcn.h>
+#include <pthread.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,6 +42,10 @@ void* LoadControlLibrary(const std::string& folder) {
 
 StartupWarmup::StartupWarmup(const std::string& programFolder)
     : m_thread([folder = programFolder.empty() ? ProgramFolder() : programFolder] {
+        // Only time no other thread of the machine wants: the first thread and the display
+        // server answering it come first.
+        sched_param idle{};
+        ::pthread_setschedparam(::pthread_self(), SCHED_IDLE, &idle);
         ReadFontConfiguration();
         // The handle is kept: the plugin loader holds the library from then on.
         (void)LoadControlLibrary(folder);
