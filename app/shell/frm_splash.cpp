@@ -204,6 +204,11 @@ void frmSplash::keyPressEvent(QKeyEvent* event) {
   close();
 }
 
+void frmSplash::paintEvent(QPaintEvent* event) {
+  m_painted = true;
+  QFrame::paintEvent(event);
+}
+
 void frmSplash::closeEvent(QCloseEvent* event) {
   m_closed = true;
   QFrame::closeEvent(event);

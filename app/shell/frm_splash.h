@@ -24,6 +24,8 @@ class frmSplash : public QFrame {
   // Sets the start-up progress, 0 to 100. Does nothing once the window is closed.
   void setProgress(int value);
   bool isClosed() const { return m_closed; }
+  // Whether the window has been painted since it was made.
+  bool painted() const { return m_painted; }
 
   QFrame* Frame1 = nullptr;
   QLabel* imgLogo = nullptr;
@@ -40,11 +42,13 @@ class frmSplash : public QFrame {
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   static constexpr qint64 kFrameMilliseconds = 16;
 
   bool m_closed = false;
+  bool m_painted = false;
   QElapsedTimer m_sinceShown;  // since the bar was last shown at once
 };
 

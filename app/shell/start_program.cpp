@@ -50,7 +50,9 @@ int RunProgram(QApplication& app) {
   auto splash = std::make_unique<frmSplash>();
   splash->show();
   splash->setProgress(0);
-  splash->repaint();
+  // The toolkit paints a splash window while showing it when the display answers at once; a
+  // second painting would show nothing new.
+  if (!splash->painted()) splash->repaint();
   QApplication::processEvents();
   StartupCheckpoint("splash shown");
 
