@@ -12,13 +12,9 @@
 
 namespace table {
 
-namespace {
-constexpr const char* kLibraryFileName = "libVexel.so";
-}
-
 ControlLoader::ControlLoader(const QString& folder) {
   const QString dir = folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
-  m_file = QFileInfo(QDir(dir).filePath(kLibraryFileName)).absoluteFilePath();
+  m_file = QFileInfo(QDir(dir).filePath(kControlLibraryFileName)).absoluteFilePath();
 }
 
 std::unique_ptr<vexel::VexelControl> ControlLoader::create(QWidget* parent) {

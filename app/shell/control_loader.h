@@ -10,6 +10,9 @@ class QWidget;
 
 namespace table {
 
+// The control library's file name, in the program's folder.
+inline constexpr const char* kControlLibraryFileName = "libVexel.so";
+
 // The table control library, loaded from beside the program, and the control made from it.
 class ControlLoader {
  public:

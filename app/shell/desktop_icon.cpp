@@ -4,11 +4,14 @@
 
 namespace table {
 
+bool DesktopHasIconTheme() {
+  const QString theme = QIcon::themeName();
+  return !theme.isEmpty() && theme != QLatin1String("hicolor");
+}
+
 QIcon DesktopOrOwnIcon(const QString& themeName, const QString& ownPath) {
   const QIcon own = SvgIcon(ownPath);
-  const QString desktopTheme = QIcon::themeName();
-  const bool themed = !themeName.isEmpty() && !desktopTheme.isEmpty() && desktopTheme != "hicolor";
-  return themed ? QIcon::fromTheme(themeName, own) : own;
+  return !themeName.isEmpty() && DesktopHasIconTheme() ? QIcon::fromTheme(themeName, own) : own;
 }
 
 }  // namespace table

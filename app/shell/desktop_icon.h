@@ -10,4 +10,7 @@ namespace table {
 // icons, and searching it costs the start-up every image-format plugin.
 QIcon DesktopOrOwnIcon(const QString& themeName, const QString& ownPath);
 
+// Whether the desktop names an icon theme of its own (not none, not the fallback "hicolor").
+bool DesktopHasIconTheme();
+
 }  // namespace table

@@ -1,5 +1,7 @@
 #include "app/shell/resource_icon_style.h"
 
+#include "app/shell/desktop_icon.h"
+
 #include <QGuiApplication>
 #include <QIcon>
 #include <QIconEngine>
@@ -63,11 +65,6 @@ QIcon PngIcon(std::initializer_list<const char*> names) {
   QStringList list;
   for (const char* name : names) list << QLatin1String(name);
   return QIcon(new PngResourceIconEngine(list));
-}
-
-bool DesktopHasIconTheme() {
-  const QString theme = QIcon::themeName();
-  return !theme.isEmpty() && theme != QLatin1String("hicolor");
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "app/shell/control_loader.h"
+
 namespace table {
 namespace {
 
@@ -32,7 +34,7 @@ void ReadFontConfiguration() {
 // memory. Only a regular file: opening a pipe would wait for a writer.
 void* LoadControlLibrary(const std::string& folder) {
   if (folder.empty()) return nullptr;
-  const std::string file = folder + "/libVexel.so";
+  const std::string file = folder + "/" + kControlLibraryFileName;
   struct stat info {};
   if (::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
   return ::dlopen(file.c_str(), RTLD_LAZY);
