@@ -6,13 +6,33 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
 #include <memory>
 
+#include "app/shell/predrawn_image.h"
+#include "app/shell/svg_image.h"
+
 namespace table {
+
+QString PredrawnIconPath(const QString& svgPath, int side) {
+  const QLatin1String resource(":/"), svg(".svg");
+  if (!svgPath.startsWith(resource) || !svgPath.endsWith(svg)) return QString();
+  const QString stem = svgPath.mid(resource.size(), svgPath.size() - resource.size() - svg.size());
+  return QStringLiteral(":/predrawn/%1.%2.pixels").arg(stem).arg(side);
+}
+
 namespace {
+
+// The picture drawn at build time for a square box, or a null image where there is none.
+QImage PredrawnImage(const QString& svgPath, const QSize& box) {
+  if (box.width() != box.height()) return QImage();
+  const QResource resource(PredrawnIconPath(svgPath, box.width()));
+  if (!resource.isValid()) return QImage();
+  return PredrawnImageFromBytes(resource.uncompressedData(), box.width());
+}
 
 class SvgIconEngine : public QIconEngine {
  public:
@@ -23,10 +43,11 @@ class SvgIconEngine : public QIconEngine {
   bool isNull() override { return !QFile::exists(m_path); }
 
   QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
-    QSize image = renderer().defaultSize();
-    if (image.isEmpty()) return size;
-    image.scale(size, Qt::KeepAspectRatio);
-    return image;
+    QPixmap cached;
+    if (QPixmapCache::find(cacheKey(size, QIcon::Normal), &cached)) return cached.size();
+    const QImage predrawn = PredrawnImage(m_path, size);
+    if (!predrawn.isNull()) return predrawn.size();
+    return SvgImageSize(renderer(), size);
   }
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
@@ -36,24 +57,18 @@ class SvgIconEngine : public QIconEngine {
     painter->drawPixmap(rect.topLeft(), image);
   }
 
-  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
     // Kept in the application's pixmap cache, so that every icon of one image shares its
     // drawings and the cache's limit holds for them.
-    const QString key = QStringLiteral("table_svg_%1_%2x%3_%4")
-                            .arg(m_path)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(static_cast<int>(mode));
+    const QString key = cacheKey(size, mode);
     QPixmap image;
     if (QPixmapCache::find(key, &image)) return image;
-    const QSize drawn = actualSize(size, mode, state);
-    if (drawn.isEmpty() || !renderer().isValid()) return QPixmap();
-    image = QPixmap(drawn);
-    image.fill(Qt::transparent);
-    {
-      QPainter painter(&image);
-      renderer().render(&painter, QRectF(QPointF(0, 0), drawn));
-    }
+    // Drawn at build time for the sizes the program shows at start, so that a start neither
+    // reads nor draws SVG; drawn now for any other size.
+    QImage drawn = PredrawnImage(m_path, size);
+    if (drawn.isNull()) drawn = DrawSvgImage(renderer(), size);
+    image = QPixmap::fromImage(std::move(drawn));
+    if (image.isNull()) return image;
     if (mode != QIcon::Normal) {
       // Greyed or highlighted as the style draws every other icon in that mode.
       QStyleOption option;
@@ -66,6 +81,14 @@ class SvgIconEngine : public QIconEngine {
   }
 
  private:
+  QString cacheKey(const QSize& size, QIcon::Mode mode) const {
+    return QStringLiteral("table_svg_%1_%2x%3_%4")
+        .arg(m_path)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(static_cast<int>(mode));
+  }
+
   QSvgRenderer& renderer() {
     if (!m_renderer) m_renderer = std::make_unique<QSvgRenderer>(m_path);
     return *m_renderer;
