@@ -4,10 +4,11 @@
 
 #include "app/shell/display_check.h"
 #include "app/shell/resource_icon_style.h"
+#include "app/shell/session_bus.h"
 #include "app/shell/start_program.h"
+#include "app/shell/startup_trace.h"
 #include "app/shell/startup_warmup.h"
 #include "app/shell/svg_icon.h"
-#include "app/shell/startup_trace.h"
 
 int main(int argc, char** argv) {
   table::StartupCheckpoint("main");
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", table::kNoDisplayMessage);
     return 1;
   }
+  table::NameAbsentSessionBus();
   const table::StartupWarmup warmup;
   // The menus stay in the window, as the program has always shown them; asking the desktop for
   // a global menu bar would start a session bus at every start.
