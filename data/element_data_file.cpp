@@ -53,6 +53,9 @@ void ElementDataFile::Open(const std::string& path) {
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
     throw DataError("cannot open file '" + path + "': it is not a regular file", kNotARegularFile);
   errno = 0;
+  // Records are read one at a time from anywhere in the file: a buffer would only read 8 KiB
+  // around each 180-byte record and throw it away at the next seek.
+  m_stream.rdbuf()->pubsetbuf(nullptr, 0);
   m_stream.open(path, std::ios::binary | std::ios::in);
   if (!m_stream.is_open()) {
     const int code = errno;
@@ -74,9 +77,10 @@ ElementRecord ElementDataFile::ReadElementRecord(int n) {
         EINVAL);
   if (!m_stream.is_open()) throw DataError("the element data file is not open", EBADF);
 
-  m_stream.clear();
-  m_stream.seekg(0, std::ios::end);
-  const std::streamoff length = m_stream.tellg();
+  // The length is asked again at every read: the file may have been cut short since it was
+  // opened.
+  std::filebuf& file = *m_stream.rdbuf();
+  const std::streamoff length = file.pubseekoff(0, std::ios::end, std::ios::in);
   const std::streamoff offset = static_cast<std::streamoff>(n - 1) * kElementRecordSize;
   if (length < 0 || offset + static_cast<std::streamoff>(kElementRecordSize) > length)
     throw DataError("record " + std::to_string(n) + " of file '" + m_path +
@@ -86,9 +90,9 @@ ElementRecord ElementDataFile::ReadElementRecord(int n) {
                     EIO);
 
   ElementRecordBytes bytes{};
-  m_stream.seekg(offset);
-  m_stream.read(reinterpret_cast<char*>(bytes.data()), kElementRecordSize);
-  if (m_stream.gcount() != static_cast<std::streamsize>(kElementRecordSize))
+  if (file.pubseekpos(offset, std::ios::in) != offset ||
+      file.sgetn(reinterpret_cast<char*>(bytes.data()), kElementRecordSize) !=
+          static_cast<std::streamsize>(kElementRecordSize))
     throw DataError("cannot read record " + std::to_string(n) + " of file '" + m_path + "'", EIO);
   return DecodeElementRecord(bytes);
 }
