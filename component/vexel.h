@@ -2,7 +2,9 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
+#include "component/table_drawing_inputs.h"
 #include "component/vexel_interface.h"
 #include "table/display_options.h"
 #include "table/drawing.h"
@@ -192,6 +194,8 @@ class Vexel : public QWidget, public VexelControl {
   float m_lastY = 0;
 
   periodic::Drawing m_picOutPicture;
+  // What m_picOutPicture was drawn from; empty when it must be drawn anew.
+  std::optional<TableDrawingInputs> m_drawnFrom;
   // picOutput's place and size inside picContainer, in twips.
   float m_outLeft = 0;
   float m_outTop = 0;

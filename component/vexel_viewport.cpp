@@ -6,6 +6,7 @@
 #include "component/output_picture.h"
 #include "component/scroll_arrangement.h"
 #include "component/table_colors_object.h"
+#include "component/table_drawing_inputs.h"
 #include "component/vexel.h"
 #include "platform/painter_sink.h"
 #include "platform/qt_text_metrics.h"
@@ -41,15 +42,20 @@ Error Vexel::Refresh() {
 
 Error Vexel::ShowTable() {
   emit ChangeStatusbarText(QStringLiteral("Рисую таблицу..."));
-  periodic::DrawingSurface surface(m_picOutPicture, TableMetrics());
-  surface.setBackColor(m_backColor);
-  try {
-    periodic::DrawTable(surface, m_state.options, m_state.colors().scheme(), m_state.dataFile);
-  } catch (const periodic::DataError& e) {
-    picOutput->update();
-    // The host's status bar does not stay on "drawing" for a table that cannot be drawn.
-    emit ChangeStatusbarText(QStringLiteral("Ошибка"));
-    return FromDataError(e);
+  std::optional<TableDrawingInputs> inputs = CurrentDrawingInputs(m_state, m_backColor);
+  if (!inputs || inputs != m_drawnFrom) {
+    m_drawnFrom.reset();
+    periodic::DrawingSurface surface(m_picOutPicture, TableMetrics());
+    surface.setBackColor(m_backColor);
+    try {
+      periodic::DrawTable(surface, m_state.options, m_state.colors().scheme(), m_state.dataFile);
+    } catch (const periodic::DataError& e) {
+      picOutput->update();
+      // The host's status bar does not stay on "drawing" for a table that cannot be drawn.
+      emit ChangeStatusbarText(QStringLiteral("Ошибка"));
+      return FromDataError(e);
+    }
+    m_drawnFrom = std::move(inputs);
   }
   return ZoomTable(m_state.options.ZoomVal);
 }

@@ -84,6 +84,8 @@ class clsTableColors {
   // defaults as in LoadData.
   void LoadData2(const std::string& Data);
 
+  bool operator==(const clsTableColors&) const = default;
+
  private:
   // The colours in the order of the colour text (inert gas before amphoteric).
   std::array<std::int32_t, 12> InTextOrder() const;

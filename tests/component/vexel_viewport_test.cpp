@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 
 #include <QDir>
 #include <QFile>
@@ -261,6 +262,52 @@ TEST(VexelDataFile, AShortDataFileReachesTheHostAsAClearError) {
   EXPECT_TRUE(error.description.startsWith("record 41 of file '" + dir.filePath("Elements.dat") +
                                            "' lies beyond its end"))
       << error.description.toStdString();
+}
+
+TEST(VexelDataFile, ARefreshDrawsAnewWhenAnythingItDrawsFromHasChanged) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QFile::copy(QStringLiteral(VEXEL_LIBRARY_FILE), dir.filePath("libVexel.so")));
+  QPluginLoader loader(dir.filePath("libVexel.so"));
+  auto* library = qobject_cast<vexel::VexelLibrary*>(loader.instance());
+  ASSERT_NE(library, nullptr) << loader.errorString().toStdString();
+  QWidget window;
+  window.resize(1000, 700);
+  auto control = library->CreateControl(vexel::kProgId, &window, nullptr);
+  ASSERT_NE(control, nullptr);
+  control->InitProperties();
+  control->widget()->resize(1000, 700);
+  ASSERT_FALSE(control->setAutoRefresh(false).failed());
+  auto* output = control->widget()->findChild<QWidget*>("picOutput");
+  ASSERT_NE(output, nullptr);
+  const auto drawn = [&] {
+    EXPECT_FALSE(control->Refresh().failed());
+    return output->grab().toImage();
+  };
+
+  QImage before = drawn();
+  EXPECT_EQ(drawn(), before);
+  const struct {
+    const char* change;
+    std::function<void()> make;
+  } changes[] = {
+      {"hydrogen's record replaced by helium's, the file as long as before",
+       [&] {
+         QFile data(dir.filePath("Elements.dat"));
+         ASSERT_TRUE(data.open(QIODevice::ReadWrite));
+         const QByteArray helium = data.read(2 * 180).mid(180);
+         ASSERT_TRUE(data.seek(0));
+         ASSERT_EQ(data.write(helium), 180);
+       }},
+      {"the s-block colour", [&] { control->Colors()->setSColor(0x123456); }},
+      {"the back colour", [&] { ASSERT_FALSE(control->setBackColor(0x00ff00).failed()); }},
+      {"Latin names", [&] { ASSERT_FALSE(control->setLatInsteadOfRus(true).failed()); }},
+  };
+  for (const auto& change : changes) {
+    change.make();
+    const QImage after = drawn();
+    EXPECT_NE(after, before) << change.change;
+    before = after;
+  }
 }
 
 }  // namespace
