@@ -9,11 +9,9 @@
 #include <QResource>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
-#include <memory>
+#include <optional>
 
 #include "app/shell/predrawn_image.h"
-#include "app/shell/svg_image.h"
 
 namespace table {
 
@@ -47,7 +45,7 @@ class SvgIconEngine : public QIconEngine {
     if (QPixmapCache::find(cacheKey(size, QIcon::Normal), &cached)) return cached.size();
     const QImage predrawn = PredrawnImage(m_path, size);
     if (!predrawn.isNull()) return predrawn.size();
-    return SvgImageSize(renderer(), size);
+    return drawnByToolkit().actualSize(size);
   }
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
@@ -65,9 +63,8 @@ class SvgIconEngine : public QIconEngine {
     if (QPixmapCache::find(key, &image)) return image;
     // Drawn at build time for the sizes the program shows at start, so that a start neither
     // reads nor draws SVG; drawn now for any other size.
-    QImage drawn = PredrawnImage(m_path, size);
-    if (drawn.isNull()) drawn = DrawSvgImage(renderer(), size);
-    image = QPixmap::fromImage(std::move(drawn));
+    const QImage predrawn = PredrawnImage(m_path, size);
+    image = predrawn.isNull() ? drawnByToolkit().pixmap(size, 1.0) : QPixmap::fromImage(predrawn);
     if (image.isNull()) return image;
     if (mode != QIcon::Normal) {
       // Greyed or highlighted as the style draws every other icon in that mode.
@@ -89,13 +86,14 @@ class SvgIconEngine : public QIconEngine {
         .arg(static_cast<int>(mode));
   }
 
-  QSvgRenderer& renderer() {
-    if (!m_renderer) m_renderer = std::make_unique<QSvgRenderer>(m_path);
-    return *m_renderer;
+  // The toolkit's own SVG icon, made on first use: its plugin and the SVG library load with it.
+  QIcon& drawnByToolkit() {
+    if (!m_drawnByToolkit) m_drawnByToolkit = QIcon(m_path);
+    return *m_drawnByToolkit;
   }
 
   QString m_path;
-  std::unique_ptr<QSvgRenderer> m_renderer;
+  std::optional<QIcon> m_drawnByToolkit;
 };
 
 }  // namespace

@@ -79,7 +79,8 @@ TEST(SvgIcon, DrawsAsQtsOwnSvgIconInEveryMode) {
     ASSERT_FALSE(expected.pixmap(16).isNull()) << path;
     for (const QIcon::Mode mode :
          {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
-      for (const int side : {16, 32}) {
+      // 20 pixels is not drawn ahead: the toolkit draws it.
+      for (const int side : {16, 20, 32}) {
         SCOPED_TRACE(QString("%1 mode %2 size %3").arg(path).arg(mode).arg(side).toStdString());
         EXPECT_EQ(
             own.pixmap(QSize(side, side), mode).toImage().convertToFormat(QImage::Format_ARGB32),
