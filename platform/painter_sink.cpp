@@ -183,15 +183,18 @@ void PainterSink::text(double x, double y, const TextFont& font, Color color,
   if (text.empty()) {
     return;
   }
-  // The font is sized in twips, so the text is drawn in a twip coordinate system: it then
-  // takes exactly the width the metrics gave when the drawing was made.
+  // The font is sized in twips at its reference size, so the text is drawn in a twip coordinate
+  // system scaled to the wanted size: it then takes exactly the width the metrics gave when the
+  // drawing was made.
   const MeasuredFont& measured = CachedTableFont(font);
+  const double scale = m_scale * measured.scale;
   const QTransform base = m_painter.transform();
-  m_painter.setTransform(QTransform::fromScale(m_scale, m_scale) * base);
+  m_painter.setTransform(QTransform::fromScale(scale, scale) * base);
   m_painter.setFont(measured.font);
   m_painter.setPen(ToQColor(color));
   // The laid-out text is kept, since the same picture is painted again at every repaint.
-  m_painter.drawStaticText(QPointF(x, y), CachedStaticText(font, text));
+  m_painter.drawStaticText(QPointF(x / measured.scale, y / measured.scale),
+                           CachedStaticText(font, text));
   m_painter.setTransform(base);
 }
 

@@ -8,12 +8,15 @@
 namespace periodic {
 
 double QtTextMetrics::textWidth(const TextFont& font, std::string_view text) const {
-  return CachedTableFont(font).metrics.horizontalAdvance(
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  const MeasuredFont& measured = CachedTableFont(font);
+  return measured.metrics.horizontalAdvance(
+             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) *
+         measured.scale;
 }
 
 double QtTextMetrics::lineHeight(const TextFont& font) const {
-  return CachedTableFont(font).metrics.lineSpacing();
+  const MeasuredFont& measured = CachedTableFont(font);
+  return measured.metrics.lineSpacing() * measured.scale;
 }
 
 }  // namespace periodic

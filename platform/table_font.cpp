@@ -10,6 +10,13 @@ namespace periodic {
 
 namespace {
 constexpr double kTwipsPerPoint = 20.0;
+constexpr double kReferencePoints = 15.0;
+
+// The size TableFont gives: whole twips, at least one.
+int SizeInTwips(double points) {
+  const int twips = static_cast<int>(std::lround(points * kTwipsPerPoint));
+  return twips > 0 ? twips : 1;
+}
 }  // namespace
 
 QString TableFontFamily(const std::string& name) {
@@ -25,8 +32,7 @@ QFont TableFont(const TextFont& wanted) {
   font.setFamilies(QStringList{TableFontFamily(wanted.name)});
   // QFont takes whole pixels only; in twips that is a twentieth of a point, finer than any
   // size the table uses.
-  const int twips = static_cast<int>(std::lround(wanted.size * kTwipsPerPoint));
-  font.setPixelSize(twips > 0 ? twips : 1);
+  font.setPixelSize(SizeInTwips(wanted.size));
   font.setBold(wanted.bold);
   font.setItalic(false);
   font.setHintingPreference(QFont::PreferNoHinting);
@@ -38,8 +44,12 @@ const MeasuredFont& CachedTableFont(const TextFont& wanted) {
   const auto key = std::make_tuple(wanted.name, wanted.size, wanted.bold);
   auto found = cache.find(key);
   if (found == cache.end()) {
-    QFont font = TableFont(wanted);
-    found = cache.emplace(key, MeasuredFont{font, QFontMetricsF(font)}).first;
+    TextFont reference = wanted;
+    reference.size = kReferencePoints;
+    const QFont font = TableFont(reference);
+    const double scale =
+        SizeInTwips(wanted.size) / static_cast<double>(SizeInTwips(kReferencePoints));
+    found = cache.emplace(key, MeasuredFont{font, QFontMetricsF(font), scale}).first;
   }
   return found->second;
 }

@@ -18,10 +18,14 @@ inline constexpr const char* kArialSubstitute = "Liberation Sans";
 QFont TableFont(const TextFont& wanted);
 
 // A table font with its metrics, made once per thread for each face, size and weight: the
-// table asks for a handful of fonts thousands of times.
+// table asks for a handful of fonts thousands of times. Every size of one face and weight is
+// measured and drawn with that face at one reference size (15 pt, 300 twips), scaled: without
+// hinting the text scales exactly with the size, and each further size would cost a font of its
+// own in the toolkit (matching, shaping tables), where the table uses seven sizes.
 struct MeasuredFont {
-  QFont font;
-  QFontMetricsF metrics;
+  QFont font;             // at the reference size
+  QFontMetricsF metrics;  // of font
+  double scale;           // the wanted size over the reference size
 };
 const MeasuredFont& CachedTableFont(const TextFont& wanted);
 

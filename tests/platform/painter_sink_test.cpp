@@ -171,28 +171,32 @@ TEST(PainterSinkTest, LinesAreTwoPixelsWideAndScaleWithZoom) {
 }
 
 TEST(PainterSinkTest, TextLiesBelowAndRightOfItsTopLeftCorner) {
-  const TextFont font{"arial cyr", 15, true};
-  Drawing drawing = Blank(4500, 1500);
-  drawing.text(1500, 300, font, kBlack, "Fe Ж");
-  const QtTextMetrics metrics;
-  for (const int zoom : {100, 200}) {
-    SCOPED_TRACE(testing::Message() << zoom << " %");
-    const double pixelsPerTwip = zoom / 100.0 / 15;
-    const QImage image = RenderDrawing(drawing, zoom);
-    const auto bounds = DarkBounds(image);
-    ASSERT_TRUE(bounds);
-    const double left = 1500 * pixelsPerTwip;
-    const double top = 300 * pixelsPerTwip;
-    EXPECT_GE(bounds->left(), left);
-    EXPECT_GE(bounds->top(), top);
-    // Inside the box the metrics gave the text: the painter draws the font the metrics
-    // measured, at the same size.
-    EXPECT_LE(bounds->right(), left + metrics.textWidth(font, "Fe Ж") * pixelsPerTwip);
-    EXPECT_LE(bounds->bottom(), top + metrics.lineHeight(font) * pixelsPerTwip);
-    EXPECT_GT(bounds->right(), left + 0.9 * metrics.textWidth(font, "Fe Ж") * pixelsPerTwip);
-    // Capitals reach from close under the top of the line to the baseline.
-    EXPECT_LT(bounds->top(), top + 5 * pixelsPerTwip * 15);
-    EXPECT_GT(bounds->height(), 12 * pixelsPerTwip * 15);
+  // The table's largest size, and two it draws scaled from another size of the same face.
+  for (const TextFont font : {TextFont{"arial cyr", 15, true}, TextFont{"arial cyr", 7, false},
+                              TextFont{"arial cyr", 9.5, true}}) {
+    Drawing drawing = Blank(4500, 1500);
+    drawing.text(1500, 300, font, kBlack, "Fe Ж");
+    const QtTextMetrics metrics;
+    const double em = font.size / 15;
+    for (const int zoom : {100, 200}) {
+      SCOPED_TRACE(testing::Message() << font.size << " pt at " << zoom << " %");
+      const double pixelsPerTwip = zoom / 100.0 / 15;
+      const QImage image = RenderDrawing(drawing, zoom);
+      const auto bounds = DarkBounds(image);
+      ASSERT_TRUE(bounds);
+      const double left = 1500 * pixelsPerTwip;
+      const double top = 300 * pixelsPerTwip;
+      EXPECT_GE(bounds->left(), left);
+      EXPECT_GE(bounds->top(), top);
+      // Inside the box the metrics gave the text: the painter draws the font the metrics
+      // measured, at the same size.
+      EXPECT_LE(bounds->right(), left + metrics.textWidth(font, "Fe Ж") * pixelsPerTwip);
+      EXPECT_LE(bounds->bottom(), top + metrics.lineHeight(font) * pixelsPerTwip);
+      EXPECT_GT(bounds->right(), left + 0.9 * metrics.textWidth(font, "Fe Ж") * pixelsPerTwip);
+      // Capitals reach from close under the top of the line to the baseline.
+      EXPECT_LT(bounds->top(), top + 5 * pixelsPerTwip * 15 * em);
+      EXPECT_GT(bounds->height(), 12 * pixelsPerTwip * 15 * em);
+    }
   }
 }
 
