@@ -45,7 +45,7 @@ void AdvanceThroughViewerPool(frmSplash& splash, ViewerWindows& viewers) {
 
 int RunProgram(QApplication& app) {
   StartupCheckpoint("application");
-  // On the heap, so that it is gone, with its share of the display's memory, before the main
+  // On the heap, so that it is gone, with its share of the display's memory, once the main
   // window is shown.
   auto splash = std::make_unique<frmSplash>();
   splash->show();
@@ -72,7 +72,6 @@ int RunProgram(QApplication& app) {
   AdvanceThroughViewerPool(*splash, window.viewerWindows());
   StartupCheckpoint("card windows made");
   splash->close();
-  splash.reset();
   // The window starts centred on the screen.
   if (const QScreen* screen = window.screen()) {
     QRect frame = window.frameGeometry();
@@ -81,6 +80,9 @@ int RunProgram(QApplication& app) {
   }
   window.show();
   StartupCheckpoint("main window shown");
+  // Closed, the splash shows nothing more; taking its window down waits until the main window
+  // is on its way to the screen.
+  splash.reset();
   QTimer::singleShot(0, [] { StartupCheckpoint("event loop running"); });
   return app.exec();
 }
