@@ -172,8 +172,8 @@ TEST(PainterSinkTest, LinesAreTwoPixelsWideAndScaleWithZoom) {
 
 TEST(PainterSinkTest, TextLiesBelowAndRightOfItsTopLeftCorner) {
   // The table's largest size, and two it draws scaled from another size of the same face.
-  for (const TextFont font : {TextFont{"arial cyr", 15, true}, TextFont{"arial cyr", 7, false},
-                              TextFont{"arial cyr", 9.5, true}}) {
+  for (const TextFont& font : {TextFont{"arial cyr", 15, true}, TextFont{"arial cyr", 7, false},
+                               TextFont{"arial cyr", 9.5, true}}) {
     Drawing drawing = Blank(4500, 1500);
     drawing.text(1500, 300, font, kBlack, "Fe Ж");
     const QtTextMetrics metrics;
