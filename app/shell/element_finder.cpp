@@ -15,7 +15,7 @@ namespace table {
 
 ElementFinder::ElementFinder(QMainWindow& window, QToolBar& toolbar, vexel::VexelControl& control,
                              periodic::ElementDataFile& dataFile)
-    : QObject(&window), m_control(control), m_dataFile(dataFile) {
+    : QObject(&window), m_window(window), m_control(control), m_dataFile(dataFile) {
   toolbar.addSeparator();
   QAction* button =
       toolbar.addAction(DesktopOrOwnIcon("edit-find", ":/icons/Find.svg"), "Найти элемент");
@@ -23,7 +23,9 @@ ElementFinder::ElementFinder(QMainWindow& window, QToolBar& toolbar, vexel::Vexe
   button->setData(QStringLiteral("Find"));
   button->setToolTip("Найти элемент (Ctrl+F)");
   connect(button, &QAction::triggered, this, &ElementFinder::open);
+}
 
+void ElementFinder::buildBar() {
   tlbFind = new QToolBar("Поиск элемента");
   tlbFind->setObjectName("tlbFind");
   tlbFind->setMovable(false);
@@ -43,12 +45,11 @@ ElementFinder::ElementFinder(QMainWindow& window, QToolBar& toolbar, vexel::Vexe
   lblFindHint->setContentsMargins(6, 0, 6, 0);
   tlbFind->addWidget(lblFindHint);
   // On the toolbar's line, so that it shifts nothing when there is room beside the toolbar.
-  window.addToolBar(Qt::TopToolBarArea, tlbFind);
-  tlbFind->hide();
+  m_window.addToolBar(Qt::TopToolBarArea, tlbFind);
 }
 
 bool ElementFinder::isOpen() const {
-  return !tlbFind->isHidden();
+  return tlbFind != nullptr && !tlbFind->isHidden();
 }
 
 void ElementFinder::open() {
@@ -61,6 +62,7 @@ void ElementFinder::open() {
     // Without records only numbers can be found.
     m_records.clear();
   }
+  if (tlbFind == nullptr) buildBar();
   tlbFind->show();
   txtFind->setFocus(Qt::ShortcutFocusReason);
   txtFind->selectAll();
@@ -68,7 +70,7 @@ void ElementFinder::open() {
 }
 
 void ElementFinder::close() {
-  tlbFind->hide();
+  if (tlbFind != nullptr) tlbFind->hide();
   m_matches.clear();
   m_control.MarkElement(0);
   m_control.widget()->setFocus(Qt::OtherFocusReason);

@@ -24,7 +24,8 @@ class ElementFinder : public QObject {
   Q_OBJECT
 
  public:
-  // Adds a find button to the end of the toolbar and the hidden find bar beside it.
+  // Adds a find button to the end of the toolbar; the find bar beside it is built when it is
+  // first opened, so that a start does not build a bar it may never show.
   ElementFinder(QMainWindow& window, QToolBar& toolbar, vexel::VexelControl& control,
                 periodic::ElementDataFile& dataFile);
 
@@ -43,11 +44,13 @@ class ElementFinder : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void buildBar();
   void search(const QString& text);
   void step(int direction);
   void showMatch(std::size_t index);
   void onEnter();
 
+  QMainWindow& m_window;
   vexel::VexelControl& m_control;
   periodic::ElementDataFile& m_dataFile;
   std::vector<periodic::ElementRecord> m_records;

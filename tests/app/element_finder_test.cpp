@@ -35,10 +35,11 @@ class ElementFinderTest : public ::testing::Test {
 };
 
 TEST_F(ElementFinderTest, CtrlFOpensTheFieldWhateverTheLayoutAndTheButtonFollowsTheOthers) {
-  ASSERT_NE(field(), nullptr);
   EXPECT_FALSE(finder().isOpen());
   SendRussianKey(m_host.window.get(), Qt::Key_F, Qt::ControlModifier);
   EXPECT_TRUE(finder().isOpen());
+  ASSERT_NE(field(), nullptr);
+  EXPECT_TRUE(field()->isVisible());
 
   const QList<QAction*> actions = m_host.window->findChild<QToolBar*>("tlbToolbar")->actions();
   const auto indexOf = [&](const char* key) { return actions.indexOf(m_host.button(key)); };
