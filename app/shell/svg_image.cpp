@@ -4,6 +4,7 @@
 #include <QSvgRenderer>
 
 namespace table {
+namespace {
 
 QSize SvgImageSize(const QSvgRenderer& renderer, const QSize& box) {
   QSize image = renderer.defaultSize();
@@ -11,6 +12,8 @@ QSize SvgImageSize(const QSvgRenderer& renderer, const QSize& box) {
   image.scale(box, Qt::KeepAspectRatio);
   return image;
 }
+
+}  // namespace
 
 QImage DrawSvgImage(QSvgRenderer& renderer, const QSize& box) {
   const QSize drawn = SvgImageSize(renderer, box);

@@ -7,12 +7,9 @@ class QSvgRenderer;
 
 namespace table {
 
-// The size an SVG image takes inside a box: its own proportions, as large as the box allows;
-// the whole box when the image names no size.
-QSize SvgImageSize(const QSvgRenderer& renderer, const QSize& box);
-
-// The SVG image drawn on a transparent picture of SvgImageSize(renderer, box); a null image when
-// the SVG could not be read or the box is empty.
+// The SVG image drawn on a transparent picture as large as the box allows in the image's own
+// proportions (the whole box when the image names no size); a null image when the SVG could
+// not be read or the box is empty.
 QImage DrawSvgImage(QSvgRenderer& renderer, const QSize& box);
 
 }  // namespace table

@@ -3,7 +3,6 @@
 //   draw_icon_pictures OUTPUT_FOLDER SIDES IMAGE.svg...
 // SIDES is a comma-separated list of square sizes in pixels; each image becomes
 // OUTPUT_FOLDER/IMAGE.SIDE.pixels for each side.
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
