@@ -2,13 +2,13 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/shell/display_check.h"
-#include "app/shell/resource_icon_style.h"
-#include "app/shell/session_bus.h"
-#include "app/shell/start_program.h"
-#include "app/shell/startup_trace.h"
-#include "app/shell/startup_warmup.h"
-#include "app/shell/svg_icon.h"
+#include "app/shell/icons/resource_icon_style.h"
+#include "app/shell/icons/svg_icon.h"
+#include "app/shell/start/display_check.h"
+#include "app/shell/start/session_bus.h"
+#include "app/shell/start/start_program.h"
+#include "app/shell/start/startup_trace.h"
+#include "app/shell/start/startup_warmup.h"
 
 int main(int argc, char** argv) {
   table::StartupCheckpoint("main");

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/shell/config_location.h"
-#include "app/shell/frm_table_viewer.h"
+#include "app/shell/main_window/frm_table_viewer.h"
+#include "app/shell/settings/config_location.h"
 #include "app/viewer/card_picture.h"
 #include "app/viewer/frm_element_viewer.h"
 #include "table/display_options.h"

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/shell/table_options.h"
+#include "app/shell/settings/table_options.h"
 
 // Feeds arbitrary bytes to the Table.ini record reader. Whatever it reads must write back as a
 // record that reads as the same options again, and the size correction must leave sizes that are

@@ -12,7 +12,7 @@
 
 #include "app/dialogs/dialog_font.h"
 #include "app/dialogs/twips.h"
-#include "app/shell/table_options.h"
+#include "app/shell/settings/table_options.h"
 #include "component/vexel_interface.h"
 #include "platform/virtual_key.h"
 

@@ -1,6 +1,6 @@
 // The entry point of the help library, which the program loads on its first help call: the
 // help's toolkit libraries then cost the start nothing.
-#include "app/help/help_library.h"
+#include "app/shell/services/help_library.h"
 
 #include "app/help/qt_help.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/shell/help_calls.h"
+#include "app/shell/services/help_calls.h"
 
 namespace table {
 

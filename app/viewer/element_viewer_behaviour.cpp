@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
-#include "app/shell/help_calls.h"
+#include "app/shell/services/help_calls.h"
 #include "app/viewer/card_picture.h"
 #include "app/viewer/frm_element_viewer.h"
 #include "app/viewer/up_down_control.h"

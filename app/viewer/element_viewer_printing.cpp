@@ -1,8 +1,8 @@
 #include <QPrinter>
 
-#include "app/shell/printer_setup.h"
-#include "app/shell/program_info.h"
-#include "app/shell/user_prompts.h"
+#include "app/program_info.h"
+#include "app/shell/services/printer_setup.h"
+#include "app/shell/services/user_prompts.h"
 #include "app/viewer/card_printing.h"
 #include "app/viewer/frm_element_viewer.h"
 

@@ -9,7 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
-#include "app/shell/svg_icon.h"
+#include "app/shell/icons/svg_icon.h"
 #include "app/viewer/card_picture.h"
 #include "app/viewer/up_down_control.h"
 #include "card/element_number.h"

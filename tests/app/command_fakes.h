@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/dialogs/color_chooser.h"
-#include "app/shell/printer_setup.h"
-#include "app/shell/save_file_dialog.h"
+#include "app/shell/services/printer_setup.h"
+#include "app/shell/services/save_file_dialog.h"
 
 // Answers the save dialog with one prepared choice (nothing: Cancel) and records each request.
 class ScriptedSaveFile : public table::SaveFileDialog {

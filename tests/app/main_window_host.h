@@ -7,10 +7,10 @@
 #include <memory>
 #include <optional>
 
-#include "app/shell/config_location.h"
-#include "app/shell/frm_table_viewer.h"
-#include "app/shell/registry.h"
-#include "app/shell/user_prompts.h"
+#include "app/shell/main_window/frm_table_viewer.h"
+#include "app/shell/services/registry.h"
+#include "app/shell/services/user_prompts.h"
+#include "app/shell/settings/config_location.h"
 #include "command_fakes.h"
 
 // Answers every dialog from a queue and records every message.

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "app/shell/help_calls.h"
-#include "app/shell/printer_setup.h"
+#include "app/shell/services/help_calls.h"
+#include "app/shell/services/printer_setup.h"
 #include "app/viewer/viewer_host.h"
 #include "data/data_error.h"
 #include "data/element_data_file.h"

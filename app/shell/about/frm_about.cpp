@@ -1,4 +1,4 @@
-#include "app/shell/frm_about.h"
+#include "app/shell/about/frm_about.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/shell/frm_splash.h"
-#include "app/shell/program_info.h"
-#include "app/shell/registry.h"
-#include "app/shell/user_prompts.h"
+#include "app/program_info.h"
+#include "app/shell/icons/program_logo.h"
+#include "app/shell/services/registry.h"
+#include "app/shell/services/user_prompts.h"
 
 namespace table {
 

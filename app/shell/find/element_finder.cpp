@@ -1,4 +1,4 @@
-#include "app/shell/element_finder.h"
+#include "app/shell/find/element_finder.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <QMainWindow>
 #include <QToolBar>
 
-#include "app/shell/desktop_icon.h"
+#include "app/shell/icons/desktop_icon.h"
 #include "data/data_error.h"
 #include "search/element_search.h"
 

@@ -1,6 +1,6 @@
-#include "app/shell/desktop_icon.h"
+#include "app/shell/icons/desktop_icon.h"
 
-#include "app/shell/svg_icon.h"
+#include "app/shell/icons/svg_icon.h"
 
 namespace table {
 

@@ -9,8 +9,8 @@
 #include <QSvgRenderer>
 #include <cstdio>
 
-#include "app/shell/predrawn_image.h"
-#include "app/shell/svg_image.h"
+#include "app/shell/icons/predrawn_image.h"
+#include "app/shell/icons/svg_image.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/shell/predrawn_image.h"
+#include "app/shell/icons/predrawn_image.h"
 
 #include <cstdint>
 #include <cstring>

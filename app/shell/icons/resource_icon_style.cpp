@@ -1,6 +1,6 @@
-#include "app/shell/resource_icon_style.h"
+#include "app/shell/icons/resource_icon_style.h"
 
-#include "app/shell/desktop_icon.h"
+#include "app/shell/icons/desktop_icon.h"
 
 #include <QGuiApplication>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "app/shell/svg_icon.h"
+#include "app/shell/icons/svg_icon.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,7 +11,7 @@
 #include <QStyleOption>
 #include <optional>
 
-#include "app/shell/predrawn_image.h"
+#include "app/shell/icons/predrawn_image.h"
 
 namespace table {
 

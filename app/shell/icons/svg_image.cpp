@@ -1,4 +1,4 @@
-#include "app/shell/svg_image.h"
+#include "app/shell/icons/svg_image.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

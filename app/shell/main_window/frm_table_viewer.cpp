@@ -1,4 +1,4 @@
-#include "app/shell/frm_table_viewer.h"
+#include "app/shell/main_window/frm_table_viewer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,13 +13,13 @@
 #include <QToolBar>
 #include <QWheelEvent>
 
-#include "app/shell/control_loader.h"
-#include "app/shell/element_finder.h"
-#include "app/shell/frm_about.h"
-#include "app/shell/lazy_help.h"
-#include "app/shell/program_info.h"
-#include "app/shell/svg_icon.h"
-#include "app/shell/wheel_scroll.h"
+#include "app/program_info.h"
+#include "app/shell/about/frm_about.h"
+#include "app/shell/find/element_finder.h"
+#include "app/shell/icons/svg_icon.h"
+#include "app/shell/main_window/wheel_scroll.h"
+#include "app/shell/services/control_loader.h"
+#include "app/shell/services/lazy_help.h"
 #include "data/data_error.h"
 #include "platform/virtual_key.h"
 

@@ -8,14 +8,14 @@
 #include <memory>
 
 #include "app/dialogs/color_chooser.h"
-#include "app/shell/help_calls.h"
-#include "app/shell/printer_setup.h"
-#include "app/shell/registry.h"
-#include "app/shell/save_file_dialog.h"
-#include "app/shell/table_options.h"
-#include "app/shell/user_prompts.h"
-#include "app/shell/viewer_windows.h"
-#include "app/shell/wheel_scroll.h"
+#include "app/shell/main_window/viewer_windows.h"
+#include "app/shell/main_window/wheel_scroll.h"
+#include "app/shell/services/help_calls.h"
+#include "app/shell/services/printer_setup.h"
+#include "app/shell/services/registry.h"
+#include "app/shell/services/save_file_dialog.h"
+#include "app/shell/services/user_prompts.h"
+#include "app/shell/settings/table_options.h"
 #include "component/vexel_interface.h"
 #include "data/element_data_file.h"
 

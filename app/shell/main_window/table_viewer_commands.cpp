@@ -4,10 +4,10 @@
 #include "app/dialogs/frm_modify_colors.h"
 #include "app/dialogs/frm_options.h"
 #include "app/dialogs/twips.h"
-#include "app/shell/calculator.h"
-#include "app/shell/frm_table_viewer.h"
-#include "app/shell/picture_formats.h"
-#include "app/shell/program_info.h"
+#include "app/program_info.h"
+#include "app/shell/main_window/frm_table_viewer.h"
+#include "app/shell/services/calculator.h"
+#include "app/shell/services/picture_formats.h"
 
 namespace table {
 namespace {

@@ -4,11 +4,11 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/shell/config_location.h"
-#include "app/shell/error_text.h"
-#include "app/shell/frm_table_viewer.h"
-#include "app/shell/program_info.h"
-#include "app/shell/window_size.h"
+#include "app/program_info.h"
+#include "app/shell/main_window/frm_table_viewer.h"
+#include "app/shell/services/error_text.h"
+#include "app/shell/settings/config_location.h"
+#include "app/shell/settings/window_size.h"
 #include "data/data_error.h"
 
 namespace table {

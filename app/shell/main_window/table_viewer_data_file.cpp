@@ -1,9 +1,9 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "app/shell/error_text.h"
-#include "app/shell/frm_table_viewer.h"
-#include "app/shell/program_info.h"
+#include "app/program_info.h"
+#include "app/shell/main_window/frm_table_viewer.h"
+#include "app/shell/services/error_text.h"
 #include "data/data_error.h"
 
 namespace table {

@@ -4,8 +4,8 @@
 #include <QToolBar>
 #include <QWidget>
 
-#include "app/shell/desktop_icon.h"
-#include "app/shell/frm_table_viewer.h"
+#include "app/shell/icons/desktop_icon.h"
+#include "app/shell/main_window/frm_table_viewer.h"
 
 namespace table {
 namespace {

@@ -1,7 +1,7 @@
 #include <QSize>
 
-#include "app/shell/frm_table_viewer.h"
-#include "app/shell/window_size.h"
+#include "app/shell/main_window/frm_table_viewer.h"
+#include "app/shell/settings/window_size.h"
 
 namespace table {
 

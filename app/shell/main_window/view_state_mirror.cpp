@@ -2,7 +2,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "app/shell/frm_table_viewer.h"
+#include "app/shell/main_window/frm_table_viewer.h"
 
 namespace table {
 namespace {

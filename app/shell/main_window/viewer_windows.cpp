@@ -1,4 +1,4 @@
-#include "app/shell/viewer_windows.h"
+#include "app/shell/main_window/viewer_windows.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/shell/frm_about.h"
-#include "app/shell/frm_table_viewer.h"
-#include "app/shell/program_info.h"
+#include "app/program_info.h"
+#include "app/shell/about/frm_about.h"
+#include "app/shell/main_window/frm_table_viewer.h"
 #include "app/viewer/frm_element_viewer.h"
 
 namespace table {

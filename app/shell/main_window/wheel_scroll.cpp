@@ -1,4 +1,4 @@
-#include "app/shell/wheel_scroll.h"
+#include "app/shell/main_window/wheel_scroll.h"
 
 #include <algorithm>
 

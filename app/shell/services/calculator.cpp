@@ -1,9 +1,9 @@
-#include "app/shell/calculator.h"
+#include "app/shell/services/calculator.h"
 
 #include <QFileInfo>
 
-#include "app/shell/program_info.h"
-#include "app/shell/user_prompts.h"
+#include "app/program_info.h"
+#include "app/shell/services/user_prompts.h"
 
 namespace table {
 

@@ -1,4 +1,4 @@
-#include "app/shell/control_loader.h"
+#include "app/shell/services/control_loader.h"
 
 #include <sys/stat.h>
 
@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <cerrno>
 
-#include "app/shell/error_text.h"
+#include "app/shell/services/error_text.h"
 
 namespace table {
 

@@ -1,4 +1,4 @@
-#include "app/shell/error_text.h"
+#include "app/shell/services/error_text.h"
 
 #include <cerrno>
 

@@ -1,4 +1,4 @@
-#include "app/shell/lazy_help.h"
+#include "app/shell/services/lazy_help.h"
 
 #include <dlfcn.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <QFile>
 #include <cerrno>
 
-#include "app/help/help_library.h"
-#include "app/shell/error_text.h"
+#include "app/shell/services/error_text.h"
+#include "app/shell/services/help_library.h"
 
 namespace table {
 namespace {

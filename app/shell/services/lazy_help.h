@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/shell/help_calls.h"
+#include "app/shell/services/help_calls.h"
 
 namespace table {
 

@@ -1,4 +1,4 @@
-#include "app/shell/picture_formats.h"
+#include "app/shell/services/picture_formats.h"
 
 #include <QFileInfo>
 #include <iterator>

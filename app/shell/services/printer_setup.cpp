@@ -1,4 +1,4 @@
-#include "app/shell/printer_setup.h"
+#include "app/shell/services/printer_setup.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

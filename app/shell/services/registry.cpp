@@ -1,4 +1,4 @@
-#include "app/shell/registry.h"
+#include "app/shell/services/registry.h"
 
 #include <QStandardPaths>
 #include <utility>

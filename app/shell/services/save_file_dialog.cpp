@@ -1,4 +1,4 @@
-#include "app/shell/save_file_dialog.h"
+#include "app/shell/services/save_file_dialog.h"
 
 #include <QFileDialog>
 #include <QRegularExpression>

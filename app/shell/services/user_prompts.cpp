@@ -1,4 +1,4 @@
-#include "app/shell/user_prompts.h"
+#include "app/shell/services/user_prompts.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "app/shell/config_location.h"
+#include "app/shell/settings/config_location.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/shell/table_options.h"
+#include "app/shell/settings/table_options.h"
 
 #include <bit>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "app/shell/window_size.h"
+#include "app/shell/settings/window_size.h"
 
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
-#include "app/shell/table_options.h"
+#include "app/shell/settings/table_options.h"
 
 namespace table {
 namespace {

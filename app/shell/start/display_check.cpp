@@ -1,4 +1,4 @@
-#include "app/shell/display_check.h"
+#include "app/shell/start/display_check.h"
 
 #include <QList>
 #include <QString>

@@ -9,9 +9,6 @@ class QProgressBar;
 
 namespace table {
 
-// The program logo: a small periodic table, drawn to the given size.
-QPixmap DrawProgramLogo(int width, int height);
-
 // The splash window shown while the program starts. A click on it or on one of its pictures and
 // labels, or a key that types a character, closes it at once; the start goes on without it, and
 // later progress has no visible effect.

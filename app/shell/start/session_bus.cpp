@@ -1,4 +1,4 @@
-#include "app/shell/session_bus.h"
+#include "app/shell/start/session_bus.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "app/shell/start_program.h"
+#include "app/shell/start/start_program.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -10,10 +10,10 @@
 #include <memory>
 #include <string>
 
-#include "app/shell/frm_splash.h"
-#include "app/shell/frm_table_viewer.h"
-#include "app/shell/program_info.h"
-#include "app/shell/startup_trace.h"
+#include "app/program_info.h"
+#include "app/shell/main_window/frm_table_viewer.h"
+#include "app/shell/start/frm_splash.h"
+#include "app/shell/start/startup_trace.h"
 
 namespace table {
 

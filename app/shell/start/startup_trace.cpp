@@ -1,4 +1,4 @@
-#include "app/shell/startup_trace.h"
+#include "app/shell/start/startup_trace.h"
 
 #include <unistd.h>
 

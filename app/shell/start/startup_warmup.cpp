@@ -1,4 +1,4 @@
-#include "app/shell/startup_warmup.h"
+#include "app/shell/start/startup_warmup.h"
 
 #include <dlfcn.h>
 #include <pthread.h>
@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/shell/control_loader.h"
+#include "app/shell/services/control_loader.h"
 
 namespace table {
 namespace {

@@ -8,10 +8,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/command_fakes.h"
 #include "app/dialogs/color_swatch.h"
 #include "app/dialogs/frm_modify_colors.h"
-#include "command_fakes.h"
-#include "main_window_host.h"
+#include "app/main_window_host.h"
 
 namespace {
 

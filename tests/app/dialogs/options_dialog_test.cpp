@@ -11,7 +11,7 @@
 #include <QToolBar>
 
 #include "app/dialogs/frm_options.h"
-#include "main_window_host.h"
+#include "app/main_window_host.h"
 
 namespace {
 

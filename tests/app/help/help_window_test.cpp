@@ -19,8 +19,8 @@
 #include "app/help/help_search_pane.h"
 #include "app/help/help_topics.h"
 #include "app/help/qt_help.h"
-#include "app/shell/lazy_help.h"
-#include "main_window_host.h"
+#include "app/main_window_host.h"
+#include "app/shell/services/lazy_help.h"
 #include "russian_key_events.h"
 
 using namespace table;

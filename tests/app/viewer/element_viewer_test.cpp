@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "app/viewer/frm_element_viewer.h"
+#include "app/viewer_test_host.h"
 #include "russian_key_events.h"
-#include "viewer_test_host.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/shell/frm_about.h"
-#include "app/shell/frm_splash.h"
-#include "app/shell/program_info.h"
-#include "app/shell/registry.h"
-#include "app/shell/user_prompts.h"
+#include "app/program_info.h"
+#include "app/shell/about/frm_about.h"
+#include "app/shell/services/registry.h"
+#include "app/shell/services/user_prompts.h"
+#include "app/shell/start/frm_splash.h"
 
 namespace table {
 namespace {

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "app/shell/element_finder.h"
-#include "app/shell/viewer_windows.h"
+#include "app/main_window_host.h"
+#include "app/shell/find/element_finder.h"
+#include "app/shell/main_window/viewer_windows.h"
 #include "app/viewer/frm_element_viewer.h"
-#include "main_window_host.h"
 #include "russian_key_events.h"
 
 namespace {

@@ -15,10 +15,10 @@
 #include <memory>
 #include <vector>
 
-#include "app/shell/predrawn_image.h"
-#include "app/shell/resource_icon_style.h"
-#include "app/shell/svg_icon.h"
-#include "app/shell/svg_image.h"
+#include "app/shell/icons/predrawn_image.h"
+#include "app/shell/icons/resource_icon_style.h"
+#include "app/shell/icons/svg_icon.h"
+#include "app/shell/icons/svg_image.h"
 
 // The program's images live in the application library; a test program registers them itself.
 static void RegisterProgramImages() {

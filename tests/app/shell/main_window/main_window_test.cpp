@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "main_window_host.h"
+#include "app/main_window_host.h"
 #include "russian_key_events.h"
 
 namespace {

@@ -18,10 +18,10 @@
 #include <utility>
 
 #include "app/dialogs/color_chooser.h"
-#include "app/shell/config_location.h"
-#include "app/shell/frm_table_viewer.h"
-#include "app/shell/save_file_dialog.h"
-#include "app/shell/table_options.h"
+#include "app/shell/main_window/frm_table_viewer.h"
+#include "app/shell/services/save_file_dialog.h"
+#include "app/shell/settings/config_location.h"
+#include "app/shell/settings/table_options.h"
 #include "component/settings_file.h"
 #include "russian_key_events.h"
 

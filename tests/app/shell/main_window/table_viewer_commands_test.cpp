@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <cerrno>
 
-#include "app/shell/calculator.h"
-#include "command_fakes.h"
-#include "main_window_host.h"
+#include "app/command_fakes.h"
+#include "app/main_window_host.h"
+#include "app/shell/services/calculator.h"
 #include "russian_key_events.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <QCloseEvent>
 #include <QTest>
 
-#include "app/shell/viewer_windows.h"
+#include "app/main_window_host.h"
+#include "app/shell/main_window/viewer_windows.h"
 #include "app/viewer/frm_element_viewer.h"
-#include "main_window_host.h"
 #include "russian_key_events.h"
 
 namespace {

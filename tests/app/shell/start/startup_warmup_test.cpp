@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/shell/startup_warmup.h"
+#include "app/shell/start/startup_warmup.h"
 
 namespace table {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/help_calls.h"
+#include "app/shell/services/help_calls.h"
 
 // The function the help library exports under this name: the program's help, which the caller
 // owns. Empty arguments, as QtHelp: Table.qch beside the program and the user's cache folder.
