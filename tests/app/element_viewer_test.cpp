@@ -229,6 +229,38 @@ TEST(ElementViewer, NumberBoxTypesNumbersStartingWithTheCurrentOne) {
   }
 }
 
+TEST(ElementViewer, ViewSwitchesAndActivation) {
+  FakeViewerHost host;
+  ShownViewer v(26, host);
+  frmTElementViewer& w = *v.window;
+  const auto background = [&w] { return w.picture().backColor(); };
+  const periodic::Color colour = background();
+  v.trigger("mnuView_BlackAndWhite");
+  EXPECT_TRUE(w.CardBlackAndWhite());
+  EXPECT_TRUE(w.menuItem("mnuView_BlackAndWhite")->isChecked());
+  EXPECT_FALSE(w.menuItem("mnuView_InvertColors")->isEnabled());
+  EXPECT_EQ(background(), periodic::kWhite);
+  v.trigger("mnuView_BlackAndWhite");
+  v.trigger("mnuView_InvertColors");
+  EXPECT_TRUE(w.menuItem("mnuView_InvertColors")->isChecked());
+  EXPECT_NE(background(), colour);
+
+  // Activation brings back the defaults, and the card follows its marks.
+  host.defaults = {false, true};
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  EXPECT_TRUE(w.CardBlackAndWhite());
+  EXPECT_FALSE(w.CardInvertColors());
+  EXPECT_TRUE(w.menuItem("mnuView_BlackAndWhite")->isChecked());
+  EXPECT_FALSE(w.menuItem("mnuView_InvertColors")->isChecked());
+  EXPECT_EQ(background(), periodic::kWhite);
+  EXPECT_EQ(w.upDownValue(), 26);
+}
+
 // The printer-setup dialog as the program shows it: a modal dialog over the card, which takes
 // the activation while it is open. A zero timer answers it.
 class ModalPrinterSetup : public table::PrinterSetup {
