@@ -46,4 +46,10 @@ std::optional<int> RequestedElementNumber(std::string_view text, int current) {
   return number;
 }
 
+bool NamesCurrentElement(std::string_view text, int current) {
+  const std::optional<double> value = ParseNumber(text);
+  return value && *value >= kFirstCardElement && *value <= kLastCardElement &&
+         static_cast<int>(std::nearbyint(*value)) == current;
+}
+
 }  // namespace periodic

@@ -19,4 +19,9 @@ int NextElementNumber(int current);
 // point or comma and an exponent are accepted.
 std::optional<int> RequestedElementNumber(std::string_view text, int current);
 
+// Whether the text is a number that names the current element (rounded as above): the box
+// keeps such a text as typed, so that the next digit extends it ("1" on hydrogen, then "2",
+// gives magnesium).
+bool NamesCurrentElement(std::string_view text, int current);
+
 }  // namespace periodic

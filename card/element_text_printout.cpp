@@ -8,20 +8,30 @@ namespace periodic {
 namespace {
 
 constexpr std::int32_t kMetalBit = 1;
-constexpr std::int32_t kNonMetalBit = 2;
-// Codes beyond the nine class bits set every bit, as the colour scheme reads them.
+// Above the nine class bits a code names no kind; the line then shows its label alone.
 constexpr std::int32_t kHighestCategory = 511;
+// Data files of old carried the colour of the element's kind in place of its class bits.
+constexpr std::int32_t kNonMetalColour = 10744303;
+constexpr std::int32_t kMetalColour = 12303359;
+constexpr std::int32_t kInertGasColour = 11269045;
 
 }  // namespace
 
 std::string MetallicCharacterText(std::int32_t category) {
-  if (category == 0) return "Инертный газ";
+  switch (category) {
+    case kNonMetalColour:
+      return "Неметалл";
+    case kMetalColour:
+      return "Металл";
+    case kInertGasColour:
+      return "Инертный газ";
+    default:
+      break;
+  }
   if (category < 0 || category > kHighestCategory) return {};
-  const bool metal = (category & kMetalBit) != 0;
-  const bool nonMetal = (category & kNonMetalBit) != 0;
-  if (metal && !nonMetal) return "Металл";
-  if (nonMetal && !metal) return "Неметалл";
-  return {};
+  if (category == 0) return "Инертный газ";
+  // The metal bit decides, so the amphoteric elements, which carry both bits, are metals.
+  return (category & kMetalBit) != 0 ? "Металл" : "Неметалл";
 }
 
 void PrintElementAsText(TextCanvas& page, const ElementRecord& record) {

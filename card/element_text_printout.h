@@ -8,9 +8,10 @@
 
 namespace periodic {
 
-// The metallic character that the element's class bits name: "Металл" for a metal,
-// "Неметалл" for a non-metal, "Инертный газ" for an inert gas (no bits); empty for an
-// amphoteric element (both bits) and for any other code.
+// The metallic character that the element's class bits name: "Инертный газ" for no bits,
+// "Металл" when the metal bit is set (the amphoteric elements included), "Неметалл" otherwise.
+// The three colour codes that old data files carried in place of the bits name their kind;
+// any other code outside the nine bits gives the empty text.
 std::string MetallicCharacterText(std::int32_t category);
 
 // Prints the element's data on a page as ten labelled lines in "arial cyr" at 12 points,

@@ -1,3 +1,4 @@
+#include "table/cell_mass.h"
 #include "table/table_drawing.h"
 
 namespace periodic {
@@ -46,15 +47,6 @@ void DrawName(const TableDrawContext& context, const ElementRecord& record, doub
     s.printLine(context.options.LatInsteadOfRus ? record.NameLat : record.NameRus);
 }
 
-// The first count characters of UTF-8 text.
-std::string FirstCharacters(const std::string& text, int count) {
-  std::size_t end = 0;
-  for (int seen = 0; end < text.size(); ++end) {
-    if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && seen++ == count) break;
-  }
-  return text.substr(0, end);
-}
-
 void DrawNumberAndMass(const TableDrawContext& context, int n, const ElementRecord& record,
                        double x, double y) {
   DrawingSurface& s = context.surface;
@@ -72,7 +64,7 @@ void DrawNumberAndMass(const TableDrawContext& context, int n, const ElementReco
   s.setCurrentX(record.SideSubgroup ? x + 50 : x + 500);
   s.setCurrentY(y + 200);
   s.setFontBold(false);
-  if (context.options.ShowAtomicMass) s.printLine(FirstCharacters(record.AtomicMass, 5));
+  if (context.options.ShowAtomicMass) s.printLine(CellMassText(record.AtomicMass));
 }
 
 }  // namespace

@@ -38,8 +38,10 @@ void DrawInertGasColumn(const TableDrawContext& context) {
   s.box(x + 6300, y - 300, x + 9900, y, kBlack);
   s.setFontSize(8);
   MovePen(s, x + 6350, y - 225);
+  // Each letter stands over its subgroup: B over the iron and platinum triads of columns 7
+  // to 9, A over the inert gases of column 10.
   const std::string blanks(33, ' ');
-  s.printLine(" A" + blanks + RomanNumeral(8) + blanks + "B ");
+  s.printLine(" B" + blanks + RomanNumeral(8) + blanks + "A ");
 }
 
 // The oxide rows' frame reaches column 10, and RO4 moves to the middle of columns 7 to 10.

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -6,7 +7,10 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
+#include <cerrno>
+#include <utility>
 
+#include "app/shell/services/error_text.h"
 #include "app/shell/services/help_calls.h"
 #include "app/viewer/card_picture.h"
 #include "app/viewer/frm_element_viewer.h"
@@ -24,6 +28,26 @@ constexpr int kHelpContextBase = 1000;
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What the card says in place of element n when its record cannot be read, from the error's
+// code.
+QString RecordReadProblem(int n, int code) {
+  QString cause;
+  switch (code) {
+    case EBADF:
+      cause = "файл данных элементов не открыт";
+      break;
+    case EINVAL:
+      cause = "такого номера нет в файле данных элементов";
+      break;
+    case 0:
+      cause = "файл данных элементов не читается";
+      break;
+    default:
+      cause = RussianCause(code);
+  }
+  return QString("Не удалось прочитать данные элемента %1: %2.").arg(n).arg(cause);
 }
 
 }  // namespace
@@ -61,8 +85,7 @@ void frmTElementViewer::onValueChanged(int value) {
     m_currentElement = periodic::ElementRecord();
     m_showsElement = false;
     setWindowTitle(QString("Элемент %1 - ошибка чтения").arg(value));
-    periodic::ShowCardMessage(m_canvas, "Не удалось прочитать данные элемента " +
-                                            std::to_string(value) + ".\n" + error.what());
+    periodic::ShowCardMessage(m_canvas, RecordReadProblem(value, error.code()).toStdString());
     picElement->update();
   }
   m_tag = QString::number(value);
@@ -89,12 +112,15 @@ void frmTElementViewer::showNumberInBox() {
 
 void frmTElementViewer::onEntryTextChanged(const QString& text) {
   if (m_settingBoxText) return;
-  const std::optional<int> wanted =
-      periodic::RequestedElementNumber(text.toStdString(), upDownValue());
+  const std::string typed = text.toStdString();
+  const std::optional<int> wanted = periodic::RequestedElementNumber(typed, upDownValue());
   if (wanted) {
     updEntryNumber->setValue(*wanted);
     return;
   }
+  // The current number typed again stays as typed, so that the next digit extends it rather
+  // than replacing it: "1" then "2" on hydrogen gives magnesium.
+  if (periodic::NamesCurrentElement(typed, upDownValue())) return;
   showNumberInBox();
   // Selected, the number is replaced by the next key typed.
   txtEntryNumber->selectAll();
@@ -170,6 +196,7 @@ void frmTElementViewer::showEvent(QShowEvent* event) {
   // A window being shown takes the defaults its opener has just set before it draws. A window
   // shown again on the element it already had draws it anew, as the colours may have changed,
   // and still joins the main window's list.
+  m_awayInOwnDialog = false;
   const int shown = upDownValue();
   runLoadSteps();
   showFromTag();
@@ -182,19 +209,48 @@ void frmTElementViewer::showEvent(QShowEvent* event) {
 void frmTElementViewer::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (!m_built) return;
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    const bool wasBlackAndWhite = m_cardBlackAndWhite;
-    const bool wasInverted = m_cardInvertColors;
-    const int shown = upDownValue();
-    runLoadSteps();
-    showFromTag();
-    // The card follows the switches it has just been given, so that it matches their marks.
-    if (upDownValue() == shown &&
-        (wasBlackAndWhite != m_cardBlackAndWhite || wasInverted != m_cardInvertColors))
-      ShowElement();
+  if (event->type() == QEvent::ActivationChange) {
+    if (isActiveWindow())
+      onActivated();
+    else
+      onDeactivated();
   } else if (event->type() == QEvent::WindowStateChange && isVisible()) {
     showFromTag();
   }
+}
+
+void frmTElementViewer::onActivated() {
+  // Back from its own dialog (a printout, a message) the card keeps the view the user chose.
+  if (std::exchange(m_awayInOwnDialog, false)) return;
+  const bool wasBlackAndWhite = m_cardBlackAndWhite;
+  const bool wasInverted = m_cardInvertColors;
+  const int shown = upDownValue();
+  runLoadSteps();
+  showFromTag();
+  // The card follows the switches it has just been given, so that it matches their marks.
+  if (upDownValue() == shown &&
+      (wasBlackAndWhite != m_cardBlackAndWhite || wasInverted != m_cardInvertColors))
+    ShowElement();
+}
+
+void frmTElementViewer::onDeactivated() {
+  m_awayInOwnDialog = m_ownDialogs > 0 || ownsWindow(QApplication::activeWindow());
+}
+
+void frmTElementViewer::onActiveWindowChanged() {
+  if (!m_awayInOwnDialog || m_ownDialogs > 0) return;
+  const QWidget* active = QApplication::activeWindow();
+  if (active == this || ownsWindow(active)) return;
+  // From its closed dialog the user went on to another window or another program: coming back
+  // from there is an activation by the user.
+  m_awayInOwnDialog = false;
+}
+
+bool frmTElementViewer::ownsWindow(const QWidget* window) const {
+  for (const QWidget* w = window ? window->parentWidget() : nullptr; w; w = w->parentWidget()) {
+    if (w == this) return true;
+  }
+  return false;
 }
 
 void frmTElementViewer::closeEvent(QCloseEvent* event) {

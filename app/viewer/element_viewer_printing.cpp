@@ -17,20 +17,26 @@ QPrinter& frmTElementViewer::printer() {
 void frmTElementViewer::reportPrintError(int number, const QString& description) {
   // A printer that fails ends the command without a word, as a cancelled dialog does.
   if (number == kPrinterError) return;
+  const OwnDialog message(*this);
   m_host.Prompts().warning(this, ProgramTitle(),
                            QString("Error %1. %2").arg(number).arg(description));
 }
 
+bool frmTElementViewer::choosePrinter() {
+  const OwnDialog setup(*this);
+  return m_host.Printers().choosePrinter(printer(), this);
+}
+
 void frmTElementViewer::printAsPicture() {
   if (!m_showsElement) return;
-  if (!m_host.Printers().choosePrinter(printer(), this)) return;
+  if (!choosePrinter()) return;
   if (const auto error = PrintCardPicture(m_drawing, printer()))
     reportPrintError(error->number, error->description);
 }
 
 void frmTElementViewer::printAsText() {
   if (!m_showsElement) return;
-  if (!m_host.Printers().choosePrinter(printer(), this)) return;
+  if (!choosePrinter()) return;
   if (const auto error = PrintCardText(m_currentElement, printer()))
     reportPrintError(error->number, error->description);
 }

@@ -1,6 +1,7 @@
 #include "app/viewer/frm_element_viewer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFont>
 #include <QLayout>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QWindow>
 
 #include "app/shell/icons/svg_icon.h"
 #include "app/viewer/card_picture.h"
@@ -96,6 +98,8 @@ void frmTElementViewer::createControls() {
   connect(updEntryNumber, &UpDownControl::valueChanged, this, &frmTElementViewer::onValueChanged);
   connect(txtEntryNumber, &QLineEdit::textChanged, this, &frmTElementViewer::onEntryTextChanged);
   connect(cbCallElementHelp, &QPushButton::clicked, this, &frmTElementViewer::callElementHelp);
+  connect(qApp, &QGuiApplication::focusWindowChanged, this,
+          &frmTElementViewer::onActiveWindowChanged);
   // Key preview: the window sees every key before the control that has the focus.
   watchKeys(this);
   for (QWidget* child : client->findChildren<QWidget*>()) watchKeys(child);
@@ -157,7 +161,10 @@ void frmTElementViewer::createMenus() {
   help->addSeparator()->setObjectName("mnuHelp_Bar1");
   QAction* about = help->addAction("&О программе...");
   about->setObjectName("mnuHelpAbout");
-  connect(about, &QAction::triggered, this, [this] { m_host.ShowAbout(this); });
+  connect(about, &QAction::triggered, this, [this] {
+    const OwnDialog about(*this);
+    m_host.ShowAbout(this);
+  });
   m_menuItems["mnuHelpAbout"] = about;
 }
 

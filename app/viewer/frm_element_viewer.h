@@ -93,6 +93,24 @@ class frmTElementViewer : public QMainWindow {
   void showNumberInBox();
   void reportPrintError(int number, const QString& description);
   QPrinter& printer();
+  bool choosePrinter();
+  void onActivated();
+  void onDeactivated();
+  void onActiveWindowChanged();
+  bool ownsWindow(const QWidget* window) const;
+
+  // Counts the card's own modal dialogs (printer setup, its messages, About) while they are
+  // open: the card's activation passes to them and comes back without the user going elsewhere.
+  class OwnDialog {
+   public:
+    explicit OwnDialog(frmTElementViewer& card) : m_card(card) { ++m_card.m_ownDialogs; }
+    ~OwnDialog() { --m_card.m_ownDialogs; }
+    OwnDialog(const OwnDialog&) = delete;
+    OwnDialog& operator=(const OwnDialog&) = delete;
+
+   private:
+    frmTElementViewer& m_card;
+  };
 
   ViewerHost& m_host;
   periodic::Drawing m_drawing;
@@ -105,6 +123,10 @@ class frmTElementViewer : public QMainWindow {
   bool m_built = false;
   bool m_closed = false;
   bool m_settingBoxText = false;
+  int m_ownDialogs = 0;
+  // The card lost the activation to one of its own dialogs and has not been elsewhere since:
+  // its next activation is a return from that dialog, not one by the user.
+  bool m_awayInOwnDialog = false;
   QString m_tag;
   int m_helpContext = 0;
   std::map<QString, QAction*> m_menuItems;

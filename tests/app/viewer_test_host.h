@@ -3,6 +3,7 @@
 #include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <cerrno>
 
 #include "app/shell/services/help_calls.h"
 #include "app/shell/services/printer_setup.h"
@@ -20,7 +21,8 @@ class FakeViewerHost : public table::ViewerHost {
   }
 
   periodic::ElementRecord ReadElementRecord(int n) override {
-    if (n == unreadable) throw periodic::DataError("cannot read record " + std::to_string(n));
+    if (n == unreadable)
+      throw periodic::DataError("cannot read record " + std::to_string(n), unreadableCode);
     return dataFile.ReadElementRecord(n);
   }
   periodic::clsTableColors ColorScheme() override { return {}; }
@@ -40,6 +42,7 @@ class FakeViewerHost : public table::ViewerHost {
  public:
   periodic::ElementDataFile dataFile;
   int unreadable = 0;
+  int unreadableCode = EIO;
   periodic::CardView defaults;
   RecordingHelp help;
   PdfPrinterSetup printers;

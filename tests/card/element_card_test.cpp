@@ -171,18 +171,27 @@ TEST(ElementNumber, StepsWrapAround) {
 }
 
 TEST(ElementNumber, NumberBoxText) {
+  // The element the text asks for, and whether the box keeps the text as typed because it
+  // names the current element.
   const struct {
     const char* text;
     int current;
     std::optional<int> result;
+    bool keeps;
   } cases[] = {
-      {"2", 26, 2},     {"26", 2, 26},   {"0", 26, {}},   {"111", 26, {}}, {"x", 26, {}},
-      {"2x", 26, {}},   {"26", 26, {}},  {"", 26, {}},    {"110", 1, 110}, {" 7 ", 26, 7},
-      {"+8", 26, 8},    {"-8", 26, {}},  {"2.5", 26, 2},  {"3,5", 26, 4},  {"26.4", 26, {}},
-      {"1e2", 26, 100}, {"inf", 26, {}}, {"nan", 26, {}}, {"0.6", 26, {}}, {"110.4", 26, {}},
+      {"2", 26, 2, false},    {"26", 2, 26, false},     {"0", 26, {}, false},
+      {"111", 26, {}, false}, {"x", 26, {}, false},     {"2x", 26, {}, false},
+      {"26", 26, {}, true},   {"026", 26, {}, true},    {"1", 1, {}, true},
+      {"", 26, {}, false},    {"110", 1, 110, false},   {" 7 ", 26, 7, false},
+      {"+8", 26, 8, false},   {"-8", 26, {}, false},    {"2.5", 26, 2, false},
+      {"3,5", 26, 4, false},  {"26.4", 26, {}, true},   {"1e2", 26, 100, false},
+      {"inf", 26, {}, false}, {"nan", 26, {}, false},   {"0.6", 26, {}, false},
+      {"0.6", 1, {}, false},  {"110.4", 26, {}, false}, {"110.4", 110, {}, false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(RequestedElementNumber(c.text, c.current), c.result)
+        << "\"" << c.text << "\" at " << c.current;
+    EXPECT_EQ(NamesCurrentElement(c.text, c.current), c.keeps)
         << "\"" << c.text << "\" at " << c.current;
   }
 }

@@ -70,11 +70,40 @@ TEST(PrintElementAsText, InertGasHasNoElectronegativity) {
 
 TEST(MetallicCharacterText, FromClassBits) {
   const std::pair<std::int32_t, const char*> cases[] = {
-      {0, "Инертный газ"}, {1, "Металл"},  {33, "Металл"}, {289, "Металл"}, {2, "Неметалл"},
-      {18, "Неметалл"},    {3, ""},        {11, ""},       {4, ""},         {-1, ""},
-      {512, ""},           {10744303, ""},
+      {0, "Инертный газ"},
+      {1, "Металл"},
+      {33, "Металл"},
+      {289, "Металл"},
+      {2, "Неметалл"},
+      {18, "Неметалл"},
+      {4, "Неметалл"},
+      {511, "Металл"},
+      // Both bits: amphoteric, a metal by the record's rule (Al 3, Be 11).
+      {3, "Металл"},
+      {11, "Металл"},
+      // The colour codes of old data files.
+      {10744303, "Неметалл"},
+      {12303359, "Металл"},
+      {11269045, "Инертный газ"},
+      {-1, ""},
+      {512, ""},
+      {13434879, ""},
   };
-  for (const auto& [category, text] : cases) EXPECT_EQ(MetallicCharacterText(category), text);
+  for (const auto& [category, text] : cases)
+    EXPECT_EQ(MetallicCharacterText(category), text) << category;
+}
+
+TEST(PrintElementAsText, AmphotericElementsAreMetals) {
+  for (const int n : {4, 13, 31, 32, 49, 50, 51, 83, 84}) {
+    RecordedCanvas r;
+    PrintElementAsText(r.canvas, Record(n));
+    const std::vector<std::string> lines = Lines(r);
+    ASSERT_EQ(lines.size(), 10u) << n;
+    EXPECT_EQ(lines[5], "Металлические св-ва: Металл") << lines[0];
+  }
+  RecordedCanvas boron;
+  PrintElementAsText(boron.canvas, Record(5));
+  EXPECT_EQ(Lines(boron)[5], "Металлические св-ва: Неметалл");
 }
 
 }  // namespace

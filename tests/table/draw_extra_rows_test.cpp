@@ -153,7 +153,7 @@ TEST(MovedInertGases, HeaderReachesColumnTen) {
     EXPECT_GT(f.IndexOf(Kind::Box, X + 6300, Y - 300, X + 9900, Y, kBlack), cleared);
     EXPECT_TRUE(f.HasBox(X + 9000, Y - 600, X + 9900, Y + 6000));
 
-    const std::string wide = " A" + Blanks(33) + "VIII" + Blanks(33) + "B ";
+    const std::string wide = " B" + Blanks(33) + "VIII" + Blanks(33) + "A ";
     ExpectTextAt(f, wide, X + 6350, Y - 225, 8);
     EXPECT_GT(f.IndexOfText(wide), cleared);
     // The narrow header of the short form lies under the cleared band.

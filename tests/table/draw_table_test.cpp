@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <vector>
@@ -92,7 +93,7 @@ TEST_F(DrawTableTest, SodiumAndIronCellsInDefaultOptions) {
   EXPECT_EQ(naNumber->y1, Y + 1200);
   EXPECT_EQ(naNumber->font, (TextFont{"arial cyr", 8, true}));
   EXPECT_EQ(naNumber->color, kBlack);
-  const auto naMass = TextOf(na, "22,98");
+  const auto naMass = TextOf(na, "22,99");
   ASSERT_TRUE(naMass);
   EXPECT_EQ(naMass->x1, X + 500);
   EXPECT_EQ(naMass->y1, Y + 1400);
@@ -113,9 +114,9 @@ TEST_F(DrawTableTest, SodiumAndIronCellsInDefaultOptions) {
   EXPECT_EQ(feSymbol->color, kD);
   ASSERT_TRUE(TextOf(fe, " 26 "));
   EXPECT_EQ(TextOf(fe, " 26 ")->x1, fx + 25);
-  ASSERT_TRUE(TextOf(fe, "55,84"));
-  EXPECT_EQ(TextOf(fe, "55,84")->x1, fx + 50);
-  EXPECT_EQ(TextOf(fe, "55,84")->y1, fy + 200);
+  ASSERT_TRUE(TextOf(fe, "55,85"));
+  EXPECT_EQ(TextOf(fe, "55,85")->x1, fx + 50);
+  EXPECT_EQ(TextOf(fe, "55,85")->y1, fy + 200);
 }
 
 TEST_F(DrawTableTest, NumbersMoveRightByTheirDigits) {
@@ -128,12 +129,60 @@ TEST_F(DrawTableTest, NumbersMoveRightByTheirDigits) {
   EXPECT_EQ(TextOf(CellCommands(X + 900 * 13, Y + 7800), " 103 ")->x1, X + 900 * 13 + 500);
 }
 
-TEST_F(DrawTableTest, MassesAreCutToFiveCharacters) {
+TEST_F(DrawTableTest, MassesAreRoundedToFiveCharacters) {
   Draw(DisplayOptions{});
   const double X = 910, Y = 610;
-  EXPECT_TRUE(TextOf(CellCommands(X + 5400, Y), "1,007"));
-  EXPECT_TRUE(TextOf(CellCommands(X + 6300, Y + 1800), "55,84"));
+  EXPECT_TRUE(TextOf(CellCommands(X + 5400, Y), "1,008"));
+  EXPECT_TRUE(TextOf(CellCommands(X + 6300, Y + 1800), "55,85"));
   EXPECT_TRUE(TextOf(CellCommands(X + 5400, Y + 3000), "[98] "));
+}
+
+// Advance widths of Arial Bold (and of Liberation Sans Bold, which stands in for it) in
+// thousandths of the font size, for the characters of the group headers.
+double ArialBoldWidth(std::string_view text, double points) {
+  double units = 0;
+  for (const char c : text) units += c == 'A' || c == 'B' ? 722 : c == 'V' ? 667 : 278;
+  return units * points * 20 / 1000;
+}
+
+// Each subgroup letter over group VIII stands over its own subgroup: A over the inert gases, B
+// over the iron triad; the inert gases stand in column 7 or, moved out, in column 10.
+TEST_F(DrawTableTest, GroupEightHeaderLettersStandOverTheirSubgroups) {
+  for (const bool movedOut : {false, true}) {
+    SCOPED_TRACE(movedOut ? "inert gases moved out" : "inert gases in group VIII");
+    DisplayOptions o;
+    o.MoveOutInertGases = movedOut;
+    Draw(o);
+    const auto& all = m_drawing.commands();
+    // The header drawn last is the one on view.
+    const auto header = std::find_if(all.rbegin(), all.rend(), [](const DrawCommand& c) {
+      return c.kind == Kind::Text && c.text.find("VIII") != std::string::npos;
+    });
+    ASSERT_NE(header, all.rend());
+    const std::string& text = header->text;
+    // The cell whose outline comes last before the symbol.
+    const auto cellOf = [&all](const std::string& symbol) {
+      const auto at = std::find_if(all.begin(), all.end(), [&](const DrawCommand& c) {
+        return c.kind == Kind::Text && c.text == symbol;
+      });
+      auto box = std::make_reverse_iterator(at);
+      while (box != all.rend() &&
+             !(box->kind == Kind::Box && box->x2 - box->x1 == 900 && box->y2 - box->y1 == 600))
+        ++box;
+      return box == all.rend() ? DrawCommand{} : *box;
+    };
+    const auto over = [&](char letter, const DrawCommand& cell) {
+      const std::size_t at = letter == 'A' ? text.find('A') : text.find('B');
+      const double left = header->x1 + ArialBoldWidth(text.substr(0, at), header->font.size);
+      const double right = left + ArialBoldWidth(text.substr(at, 1), header->font.size);
+      return cell.x1 <= left && right <= cell.x2;
+    };
+    EXPECT_EQ(header->font, (TextFont{"arial cyr", 8, true}));
+    EXPECT_EQ(text.find_first_not_of(' '), 1u) << text;
+    EXPECT_TRUE(over('A', cellOf("He  "))) << text;
+    EXPECT_TRUE(over('B', cellOf("Fe  ")) || over('B', cellOf("Co  ")) || over('B', cellOf("Ni  ")))
+        << text;
+  }
 }
 
 TEST_F(DrawTableTest, ElementHundredTenAndActinium) {
@@ -167,7 +216,7 @@ TEST_F(DrawTableTest, NamesFollowTheirOptions) {
     EXPECT_EQ(c.text.find("Ferrum"), std::string::npos);
   o.ShowAtomicMass = false;
   Draw(o);
-  EXPECT_FALSE(TextOf(CellCommands(fx, fy), "55,84"));
+  EXPECT_FALSE(TextOf(CellCommands(fx, fy), "55,85"));
   EXPECT_TRUE(TextOf(CellCommands(fx, fy), " 26 "));
 }
 
@@ -213,7 +262,7 @@ TEST_F(DrawTableTest, FillAndSymbolColoursForEveryCombination) {
     EXPECT_EQ(TextOf(h, "(H)")->color, c.bracketedHydrogen) << name;
     // Numbers, names and masses stay black.
     EXPECT_EQ(TextOf(fe, " 26 ")->color, kBlack) << name;
-    EXPECT_EQ(TextOf(fe, "55,84")->color, kBlack) << name;
+    EXPECT_EQ(TextOf(fe, "55,85")->color, kBlack) << name;
   }
 }
 

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/viewer/frm_element_viewer.h"
 #include "app/viewer_test_host.h"
@@ -163,6 +166,69 @@ TEST(ElementViewer, NumberBoxKeystrokeByKeystroke) {
   EXPECT_EQ(v.window->upDownValue(), 2);
 }
 
+// A digit key as the Russian layout delivers it: the digits lie on the same keys, with their
+// own X11 keycodes (10 for 1 ... 18 for 9, 19 for 0).
+void SendRussianDigit(QWidget* target, char digit) {
+  const int d = digit - '0';
+  const quint32 keycode = d == 0 ? 19 : 9 + d;
+  for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QKeyEvent event(type, Qt::Key_0 + d, Qt::NoModifier, keycode, 0x30 + d, 0,
+                    QString(QChar::fromLatin1(digit)));
+    QCoreApplication::sendEvent(target, &event);
+  }
+}
+
+// The user puts the focus into the number box of the active card, which selects the number.
+QLineEdit* FocusNumberBox(frmTElementViewer& card) {
+  card.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&card));
+  QLineEdit* box = card.txtEntryNumber;
+  box->clearFocus();
+  box->deselect();
+  box->setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+  return box;
+}
+
+// Typing a number whose first digit is the element shown: the digit typed over the selected
+// number is the number itself, so the box keeps it and the next digit extends it. Typed as
+// real keys, also as the Russian layout delivers them.
+TEST(ElementViewer, NumberBoxTypesNumbersStartingWithTheCurrentOne) {
+  const struct {
+    int shown;
+    const char* typed;
+    int result;
+    const char* caption;
+  } cases[] = {
+      {1, "12", 12, "Mg - Магний"},
+      {2, "26", 26, "Fe - Железо"},
+      {5, "56", 56, "Ba - Барий"},
+      {26, "26", 26, "Fe - Железо"},
+      {26, "104", 104, "Rf - Резерфордий"},
+      // A rejected digit brings the number back selected, and the next one replaces it.
+      {1, "08", 8, "O - Кислород"},
+  };
+  for (const bool russian : {false, true}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(russian ? "Russian layout, " : "") + c.typed + " on " +
+                   std::to_string(c.shown));
+      FakeViewerHost host;
+      ShownViewer v(c.shown, host);
+      QLineEdit* box = FocusNumberBox(*v.window);
+      ASSERT_EQ(box->selectedText(), QString::number(c.shown));
+      for (const char* digit = c.typed; *digit; ++digit) {
+        if (russian)
+          SendRussianDigit(box, *digit);
+        else
+          QTest::keyClick(box, *digit);
+      }
+      EXPECT_EQ(v.window->upDownValue(), c.result);
+      EXPECT_EQ(box->text(), QString::number(c.result));
+      EXPECT_EQ(v.window->windowTitle(), c.caption);
+    }
+  }
+}
+
 TEST(ElementViewer, ViewSwitchesAndActivation) {
   FakeViewerHost host;
   ShownViewer v(26, host);
@@ -195,6 +261,83 @@ TEST(ElementViewer, ViewSwitchesAndActivation) {
   EXPECT_EQ(w.upDownValue(), 26);
 }
 
+// The printer-setup dialog as the program shows it: a modal dialog over the card, which takes
+// the activation while it is open. A zero timer answers it.
+class ModalPrinterSetup : public table::PrinterSetup {
+ public:
+  explicit ModalPrinterSetup(PdfPrinterSetup& answer) : m_answer(answer) {}
+  bool choosePrinter(QPrinter& printer, QWidget* parent) override {
+    QDialog dialog(parent);
+    QTimer::singleShot(0, &dialog, [&dialog] {
+      activeWhileOpen = QTest::qWaitForWindowActive(&dialog);
+      dialog.reject();
+    });
+    dialog.exec();
+    return m_answer.choosePrinter(printer, parent);
+  }
+
+  static inline bool activeWhileOpen = false;
+
+ private:
+  PdfPrinterSetup& m_answer;
+};
+
+class ModalDialogsHost : public FakeViewerHost {
+ public:
+  table::PrinterSetup& Printers() override { return modalPrinters; }
+  ModalPrinterSetup modalPrinters{printers};
+};
+
+// Brings the card back to the front as a window manager does when a dialog over it closes.
+void ReturnTo(frmTElementViewer& card) {
+  QCoreApplication::processEvents();
+  card.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&card));
+}
+
+void ActivateFromAnotherWindow(frmTElementViewer& card) {
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  ReturnTo(card);
+}
+
+TEST(ElementViewer, PrintingKeepsTheViewSwitches) {
+  ModalDialogsHost host;
+  ShownViewer v(26, host);
+  frmTElementViewer& w = *v.window;
+  ReturnTo(w);
+  v.trigger("mnuView_BlackAndWhite");
+  ASSERT_TRUE(w.CardBlackAndWhite());
+  for (const bool accept : {false, true}) {
+    SCOPED_TRACE(accept ? "printed" : "cancelled");
+    host.printers.accept = accept;
+    for (const char* item : {"mnuOptions_Print", "mnuOptions_PrintAsText"}) {
+      ModalPrinterSetup::activeWhileOpen = false;
+      v.trigger(item);
+      EXPECT_TRUE(ModalPrinterSetup::activeWhileOpen) << item;
+      ReturnTo(w);
+      EXPECT_TRUE(w.CardBlackAndWhite()) << item;
+      EXPECT_TRUE(w.menuItem("mnuView_BlackAndWhite")->isChecked()) << item;
+      EXPECT_EQ(w.picture().backColor(), periodic::kWhite) << item;
+    }
+  }
+  EXPECT_TRUE(host.prompts.messages.isEmpty());
+
+  // Coming from another window is the user's activation: the defaults return.
+  ActivateFromAnotherWindow(w);
+  EXPECT_FALSE(w.CardBlackAndWhite());
+  EXPECT_FALSE(w.menuItem("mnuView_BlackAndWhite")->isChecked());
+
+  // So it is when the user went on to another window after the dialog closed.
+  v.trigger("mnuView_InvertColors");
+  host.printers.accept = false;
+  v.trigger("mnuOptions_Print");
+  ActivateFromAnotherWindow(w);
+  EXPECT_FALSE(w.CardInvertColors());
+}
+
 TEST(ElementViewer, HelpAndAbout) {
   FakeViewerHost host;
   ShownViewer v(26, host);
@@ -216,16 +359,34 @@ TEST(ElementViewer, UnreadableRecordShowsAMessage) {
   EXPECT_FALSE(v.window->showsElement());
   EXPECT_NE(v.window->windowTitle(), "Fe - Железо");
   EXPECT_FALSE(v.window->menuItem("mnuOptions_Print")->isEnabled());
-  std::string shown;
-  for (const periodic::DrawCommand& c : v.window->picture().commands()) shown += c.text + " ";
-  EXPECT_NE(shown.find("Не удалось прочитать"), std::string::npos) << shown;
-  EXPECT_NE(shown.find("record 27"), std::string::npos) << shown;
+  const auto shown = [&v] {
+    QString text;
+    for (const periodic::DrawCommand& c : v.window->picture().commands())
+      if (c.kind == periodic::DrawCommand::Kind::Text) text += QString::fromStdString(c.text) + " ";
+    return text.simplified().toStdString();
+  };
+  // Russian throughout: no word of the data layer's own English.
+  EXPECT_EQ(shown(), "Не удалось прочитать данные элемента 27: файл неполон или не читается.");
+  EXPECT_EQ(shown().find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
+            std::string::npos)
+      << shown();
   // Switching the view does not bring the old card back.
   v.trigger("mnuView_BlackAndWhite");
   EXPECT_FALSE(v.window->showsElement());
   v.trigger("mnuNextElement");
   EXPECT_TRUE(v.window->showsElement());
   EXPECT_TRUE(v.window->menuItem("mnuOptions_Print")->isEnabled());
+
+  const std::pair<int, const char*> causes[] = {
+      {EBADF, "Не удалось прочитать данные элемента 27: файл данных элементов не открыт."},
+      {0, "Не удалось прочитать данные элемента 27: файл данных элементов не читается."},
+  };
+  for (const auto& [code, message] : causes) {
+    host.unreadableCode = code;
+    v.trigger("mnuPreviousElement");
+    EXPECT_EQ(shown(), message);
+    v.trigger("mnuNextElement");
+  }
 }
 
 TEST(ElementViewer, PrintsTextThroughThePrinter) {
