@@ -4,6 +4,9 @@
 #include <limits>
 #include <string>
 
+#include "chem/ion_notation.h"
+#include "chem/utf8_text.h"
+
 namespace chem {
 namespace {
 
@@ -27,35 +30,21 @@ bool IsOpening(char c) {
 bool IsClosing(char c) {
   return c == ')' || c == ']' || c == '}';
 }
-bool IsSign(char c) {
-  return c == '+' || c == '-';
-}
+
+constexpr std::string_view kMinusSign = "\u2212";
+
+// Bonds of a structural formula, which a molecular formula leaves out: "CH3-CH3", "CH2=CH2".
+constexpr std::array<std::string_view, 5> kBonds = {"-", kMinusSign, "\u2013", "=", "\u2261"};
+
+constexpr const char* kFractional =
+    "Дробные числа атомов не поддерживаются: умножьте формулу так, чтобы все числа стали целыми.";
 
 char ClosingFor(char opening) {
   return opening == '(' ? ')' : opening == '[' ? ']' : '}';
 }
 
 std::size_t CharPosition(std::string_view text, std::size_t byte) {
-  std::size_t position = 0;
-  for (std::size_t i = 0; i < byte && i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++position;
-  }
-  return position;
-}
-
-// Length of the well-formed UTF-8 character at the start of text, or 0.
-std::size_t Utf8Length(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = lead < 0x80                   ? 1
-                             : lead >= 0xC2 && lead < 0xE0 ? 2
-                             : lead >= 0xE0 && lead < 0xF0 ? 3
-                             : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                           : 0;
-  if (length == 0 || length > text.size()) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0;
-  }
-  return length;
+  return CharCount(text.substr(0, byte));
 }
 
 struct Fault {
@@ -65,8 +54,9 @@ struct Fault {
 
 class Parser {
  public:
-  Parser(std::string_view text, const ElementMasses& elements)
-      : m_text(text), m_elements(elements) {
+  // chargeAt is the byte of a digit that is the charge rather than part of a count ("Fe3+").
+  Parser(std::string_view text, const ElementMasses& elements, std::size_t chargeAt)
+      : m_text(text), m_elements(elements), m_chargeAt(chargeAt) {
     m_slot.fill(kNoSlot);
   }
 
@@ -88,14 +78,22 @@ class Parser {
 
   bool AtEnd() const { return m_pos >= m_text.size(); }
   char Peek() const { return AtEnd() ? '\0' : m_text[m_pos]; }
+  char PeekAt(std::size_t byte) const { return byte < m_text.size() ? m_text[byte] : '\0'; }
+  bool AtCount() const { return IsDigit(Peek()) && m_pos != m_chargeAt; }
   std::size_t SkipBlanks();
   std::size_t SeparatorLength() const;
+  // Bytes of the sign at the reading position ("+", "-" or the minus sign), 0 for none.
+  std::size_t SignLength() const;
+  char TakeSign();
+  bool GroupStartsAt(std::size_t byte) const;
+  void CheckBond() const;
+  void CheckDecimalPoint() const;
 
   void ReadPart();
   void ReadElement();
   void CloseGroup();
   std::uint64_t ReadNumber();
-  std::uint64_t ReadOptionalCount() { return IsDigit(Peek()) ? ReadNumber() : 1; }
+  std::uint64_t ReadOptionalCount() { return AtCount() ? ReadNumber() : 1; }
   void ReadCharge();
   void Fold(std::size_t first, std::uint64_t factor, std::size_t factorByte);
 
@@ -106,13 +104,13 @@ class Parser {
 
   std::string_view m_text;
   const ElementMasses& m_elements;
+  std::size_t m_chargeAt;
   std::size_t m_pos = 0;
   std::vector<Entry> m_entries;
   std::vector<OpenGroup> m_open;
   // While a group is folded: the index of each element's entry within it.
   std::array<std::uint32_t, 256> m_slot{};
   std::int64_t m_charge = 0;
-  bool m_signAfterCount = false;
 };
 
 std::size_t Parser::SkipBlanks() {
@@ -129,6 +127,46 @@ std::size_t Parser::SeparatorLength() const {
   return 0;
 }
 
+std::size_t Parser::SignLength() const {
+  if (Peek() == '+' || Peek() == '-') return 1;
+  return m_text.substr(m_pos).starts_with(kMinusSign) ? kMinusSign.size() : 0;
+}
+
+char Parser::TakeSign() {
+  const char sign = Peek() == '+' ? '+' : '-';
+  m_pos += SignLength();
+  return sign;
+}
+
+// An element or a bracket at byte, blanks before it skipped.
+bool Parser::GroupStartsAt(std::size_t byte) const {
+  while (PeekAt(byte) == ' ') ++byte;
+  return IsUpper(PeekAt(byte)) || IsOpening(PeekAt(byte));
+}
+
+void Parser::CheckBond() const {
+  const std::string_view rest = m_text.substr(m_pos);
+  for (std::string_view bond : kBonds) {
+    if (rest.starts_with(bond) && GroupStartsAt(m_pos + bond.size()))
+      Fail(m_pos, "Знак связи «" + std::string(bond) +
+                      "» между группами не поддерживается: пишите группы подряд, например CH3CH3 "
+                      "вместо CH3-CH3.");
+  }
+}
+
+// A point between digits is a separator ("CuSO4.5H2O") unless no element follows the number
+// after it: "C6H12O6.5" means six and a half.
+void Parser::CheckDecimalPoint() const {
+  if (Peek() != '.' || m_pos == 0 || !IsDigit(m_text[m_pos - 1])) return;
+  std::size_t next = m_pos + 1;
+  if (!IsDigit(PeekAt(next))) return;
+  while (IsDigit(PeekAt(next))) ++next;
+  if (IsUpper(PeekAt(next)) || IsOpening(PeekAt(next))) return;
+  std::size_t start = m_pos;
+  while (start > 0 && IsDigit(m_text[start - 1])) --start;
+  Fail(start, kFractional);
+}
+
 ParsedFormula Parser::Run() {
   SkipBlanks();
   if (AtEnd()) Fail(0, "Введите формулу.");
@@ -138,11 +176,13 @@ ParsedFormula Parser::Run() {
     const bool blanks = SkipBlanks() > 0;
     if (AtEnd()) break;
     if (const std::size_t length = SeparatorLength()) {
+      CheckDecimalPoint();
       m_pos += length;
       SkipBlanks();
       continue;
     }
-    if (Peek() == '^' || IsSign(Peek())) {
+    CheckBond();
+    if (m_pos == m_chargeAt || Peek() == '^' || SignLength() > 0) {
       ReadCharge();
       SkipBlanks();
       if (!AtEnd()) Fail(m_pos, "Заряд пишут в самом конце формулы.");
@@ -156,7 +196,6 @@ ParsedFormula Parser::Run() {
   result.atoms.reserve(m_entries.size());
   for (const Entry& entry : m_entries) result.atoms.push_back({entry.element, entry.count});
   result.charge = m_charge;
-  result.signAfterCount = m_signAfterCount;
   return result;
 }
 
@@ -165,6 +204,8 @@ void Parser::ReadPart() {
   const std::size_t first = m_entries.size();
   const std::size_t coefficientByte = m_pos;
   const std::uint64_t coefficient = ReadOptionalCount();
+  if (m_pos != coefficientByte && Peek() == ' ' && GroupStartsAt(m_pos))
+    Fail(m_pos, "Пробел внутри формулы.");
   for (;;) {
     const char c = Peek();
     if (IsUpper(c)) {
@@ -177,7 +218,7 @@ void Parser::ReadPart() {
     } else if (IsLower(c)) {
       Fail(m_pos,
            std::string("Обозначение элемента начинается с заглавной буквы, а не с «") + c + "».");
-    } else if (IsDigit(c)) {
+    } else if (IsDigit(c) && m_pos != m_chargeAt) {
       Fail(m_pos, "Число стоит после элемента или скобки, а здесь его быть не может.");
     } else {
       break;
@@ -187,7 +228,8 @@ void Parser::ReadPart() {
     Fail(m_open.back().byte, std::string("Скобка «") + m_open.back().bracket + "» не закрыта.");
   if (m_entries.size() == first) {
     const char c = Peek();
-    if (!AtEnd() && c != ' ' && c != '^' && !IsSign(c) && SeparatorLength() == 0) FailOnCharacter();
+    if (!AtEnd() && c != ' ' && c != '^' && SignLength() == 0 && SeparatorLength() == 0)
+      FailOnCharacter();
     Fail(m_pos, "Здесь ожидается обозначение элемента.");
   }
   Fold(first, coefficient, coefficientByte);
@@ -222,50 +264,56 @@ void Parser::CloseGroup() {
 
 std::uint64_t Parser::ReadNumber() {
   const std::size_t start = m_pos;
+  // A decimal comma is never a separator; a point is one, but not after a zero ("0.5H2O").
+  const auto decimalAt = [&](std::size_t byte, bool point) {
+    return (PeekAt(byte) == ',' || (point && PeekAt(byte) == '.')) && IsDigit(PeekAt(byte + 1));
+  };
   if (Peek() == '0') {
-    if (m_pos + 1 < m_text.size() && IsDigit(m_text[m_pos + 1]))
-      Fail(start, "Число не может начинаться с нуля.");
+    if (decimalAt(m_pos + 1, true)) Fail(start, kFractional);
+    if (IsDigit(PeekAt(m_pos + 1))) Fail(start, "Число не может начинаться с нуля.");
     Fail(start, "Число не может быть равно нулю.");
   }
   std::uint64_t value = 0;
-  while (IsDigit(Peek())) {
+  while (AtCount()) {
     const auto digit = static_cast<std::uint64_t>(Peek() - '0');
     if (value > (kMaxAtoms - digit) / 10)
       Fail(start, "Слишком большое число: допускается не больше 10^15.");
     value = value * 10 + digit;
     ++m_pos;
   }
+  if (decimalAt(m_pos, false)) Fail(start, kFractional);
   return value;
 }
 
-// "^2-", "^-", "^+3", or without the caret "+", "--", "+3".
+// "^2-", "^-", "^+3", without the caret "+", "--", "+3", or the digit the reader took for the
+// charge and its sign ("Fe3+").
 void Parser::ReadCharge() {
   std::uint64_t magnitude = 1;
   char sign = '\0';
-  if (Peek() == '^') {
+  if (m_pos == m_chargeAt) {
+    magnitude = static_cast<std::uint64_t>(Peek() - '0');
+    ++m_pos;
+    sign = TakeSign();
+  } else if (Peek() == '^') {
     ++m_pos;
     if (IsDigit(Peek())) {
       magnitude = ReadNumber();
-      if (!IsSign(Peek())) Fail(m_pos, "После числа заряда ожидается знак «+» или «-».");
-      sign = Peek();
-      ++m_pos;
-    } else if (IsSign(Peek())) {
-      sign = Peek();
-      ++m_pos;
+      if (SignLength() == 0) Fail(m_pos, "После числа заряда ожидается знак «+» или «-».");
+      sign = TakeSign();
+    } else if (SignLength() > 0) {
+      sign = TakeSign();
       magnitude = ReadOptionalCount();
     } else {
       Fail(m_pos, "После «^» ожидается заряд, например ^2- или ^+.");
     }
   } else {
-    m_signAfterCount = m_pos > 0 && IsDigit(m_text[m_pos - 1]);
-    sign = Peek();
-    ++m_pos;
+    sign = TakeSign();
     if (IsDigit(Peek())) {
       magnitude = ReadNumber();
     } else {
-      while (Peek() == sign) {
+      while (SignLength() > 0 && (Peek() == '+') == (sign == '+')) {
         ++magnitude;
-        ++m_pos;
+        TakeSign();
       }
     }
   }
@@ -312,15 +360,32 @@ void Parser::FailOnCharacter() const {
   Fail(m_pos, "Недопустимый символ «" + character + "».");
 }
 
+std::variant<ParsedFormula, FormulaError> Read(std::string_view formula,
+                                               const ElementMasses& elements,
+                                               std::size_t chargeAt) {
+  try {
+    return Parser(formula, elements, chargeAt).Run();
+  } catch (const Fault& fault) {
+    return FormulaError{CharPosition(formula, fault.byte), fault.message};
+  }
+}
+
 }  // namespace
 
 std::variant<ParsedFormula, FormulaError> ParseFormula(std::string_view formula,
                                                        const ElementMasses& elements) {
-  try {
-    return Parser(formula, elements).Run();
-  } catch (const Fault& fault) {
-    return FormulaError{CharPosition(formula, fault.byte), fault.message};
-  }
+  if (CharCount(formula) > kMaxFormulaLength)
+    return FormulaError{kMaxFormulaLength, "Слишком длинная формула: допускается не больше " +
+                                               std::to_string(kMaxFormulaLength) + " знаков."};
+  auto result = Read(formula, elements, std::string_view::npos);
+  const auto* asCounts = std::get_if<ParsedFormula>(&result);
+  const std::optional<TrailingDigits> digits = FindTrailingDigits(formula);
+  if (asCounts == nullptr || !digits) return result;
+  const bool charge = LastDigitIsCharge(*digits, asCounts->atoms);
+  if (charge) result = Read(formula, elements, digits->lastDigitByte);
+  if (auto* read = std::get_if<ParsedFormula>(&result))
+    read->trailingDigits = DescribeReading(formula, *digits, charge);
+  return result;
 }
 
 }  // namespace chem

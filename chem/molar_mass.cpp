@@ -40,7 +40,7 @@ bool MolarMass::HasMassNumbers() const {
 MolarMass ComputeMolarMass(const ParsedFormula& formula, const ElementMasses& elements) {
   MolarMass result;
   result.charge = formula.charge;
-  result.signAfterCount = formula.signAfterCount;
+  result.trailingDigits = formula.trailingDigits;
   result.decimals = std::numeric_limits<int>::max();
   for (const AtomCount& atoms : formula.atoms) {
     const ElementMass* element = elements.ByNumber(atoms.element);

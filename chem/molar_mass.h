@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -32,7 +33,7 @@ struct MolarMass {
   int decimals = 0;
   std::vector<ElementShare> shares;  // in the order of the formula
   std::int64_t charge = 0;
-  bool signAfterCount = false;  // see ParsedFormula
+  std::optional<TrailingDigitsReading> trailingDigits;  // see ParsedFormula
   bool HasMassNumbers() const;
 };
 

@@ -7,14 +7,10 @@
 #include <limits>
 #include <vector>
 
+#include "chem/utf8_text.h"
+
 namespace chem {
 namespace {
-
-std::size_t CharCount(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
 
 using Row = std::array<std::string, 5>;
 
@@ -48,6 +44,22 @@ int WholeDigits(double value) {
   return digits;
 }
 
+// "1+" rather than the bare sign of FormatCharge: the sentence names the charge's size.
+std::string ChargeInWords(std::int64_t charge) {
+  const std::string text = FormatCharge(charge);
+  return text.size() == 1 ? "1" + text : text;
+}
+
+std::string DescribeTrailingDigits(const TrailingDigitsReading& reading, std::int64_t charge) {
+  std::string text = "Прочитано как ион " + reading.ion + " с зарядом " + ChargeInWords(charge);
+  if (!reading.otherWay.empty()) {
+    text += "; если " + reading.otherDigits +
+            (reading.lastDigitIsCharge ? " — число атомов" : " — заряд") + ", пишите " +
+            reading.otherWay;
+  }
+  return text + ".\n";
+}
+
 }  // namespace
 
 std::string FormatDecimal(double value, int decimals) {
@@ -76,10 +88,7 @@ std::string FormatMolarMass(std::string_view formula, const MolarMass& result) {
   text += "Молярная масса: " + FormatDecimal(result.total, result.decimals) + " г/моль\n";
   if (result.charge != 0)
     text += "Заряд: " + FormatCharge(result.charge) + " (на массу не влияет)\n";
-  if (result.signAfterCount)
-    text +=
-        "Число перед знаком заряда считается числом атомов; заряд в несколько единиц пишут после "
-        "«^»: Fe^3+, SO4^2-.\n";
+  if (result.trailingDigits) text += DescribeTrailingDigits(*result.trailingDigits, result.charge);
   text += "\n";
 
   std::vector<Row> rows = {{"Символ", "Элемент", "Атомов", "Масса, г/моль", "Доля, %"}};
@@ -96,13 +105,16 @@ std::string FormatMolarMass(std::string_view formula, const MolarMass& result) {
 }
 
 std::string FormatFormulaError(std::string_view formula, const FormulaError& error) {
+  const std::string heading = "Ошибка в формуле (позиция " + std::to_string(error.position + 1) +
+                              "). " + error.message + "\n";
+  // A formula too long to read is too long to repeat.
+  if (CharCount(formula) > kMaxFormulaLength) return heading;
   std::string shown(formula);
   // Tabs and line breaks would move the marker off its character.
   for (char& c : shown) {
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
   }
-  return "Ошибка в формуле (позиция " + std::to_string(error.position + 1) + "). " + error.message +
-         "\n" + shown + "\n" + std::string(error.position, ' ') + "^\n";
+  return heading + shown + "\n" + std::string(error.position, ' ') + "^\n";
 }
 
 }  // namespace chem

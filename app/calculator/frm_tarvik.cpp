@@ -8,11 +8,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextEdit>
 #include <variant>
 
+#include "chem/formula_parser.h"
 #include "chem/molar_mass.h"
 #include "chem/result_text.h"
 #include "platform/virtual_key.h"
@@ -28,6 +33,24 @@ QFont FixedFont() {
   return font;
 }
 
+// The marker line of an error: blanks up to the fault, then "^".
+bool IsMarkerLine(const QString& line) {
+  return line.trimmed() == "^";
+}
+
+// Prose wraps, but lines whose characters stand in columns do not: the composition table (its
+// columns are two blanks apart), the formula of an error and the marker under its fault.
+void KeepColumnsWhole(QTextDocument* document) {
+  QTextBlockFormat whole;
+  whole.setNonBreakableLines(true);
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    const QString line = block.text();
+    const bool beforeMarker = block.next().isValid() && IsMarkerLine(block.next().text());
+    if (line.contains("  ") || IsMarkerLine(line) || beforeMarker)
+      QTextCursor(block).mergeBlockFormat(whole);
+  }
+}
+
 }  // namespace
 
 frmTarvik::frmTarvik(ProgramData data, QWidget* parent)
@@ -36,11 +59,15 @@ frmTarvik::frmTarvik(ProgramData data, QWidget* parent)
       lblFormula(new QLabel("&Формула:", this)),
       txtFormula(new QLineEdit(this)),
       cmdCalculate(new QPushButton("&Вычислить", this)),
-      txtResult(new QPlainTextEdit(this)),
+      txtResult(new QTextEdit(this)),
       lblHistory(new QLabel("&История:", this)),
       lstHistory(new QListWidget(this)) {
   arrange();
   connect(txtFormula, &QLineEdit::returnPressed, this, &frmTarvik::calculate);
+  // A paste the field had to cut is refused at once, not left to pass for the formula.
+  connect(txtFormula, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (static_cast<std::size_t>(text.size()) > chem::kMaxFormulaLength) calculate();
+  });
   connect(cmdCalculate, &QPushButton::clicked, this, &frmTarvik::calculate);
   connect(lstHistory, &QListWidget::itemClicked, this, &frmTarvik::recall);
   for (QWidget* child : {static_cast<QWidget*>(txtFormula), static_cast<QWidget*>(txtResult),
@@ -68,9 +95,13 @@ void frmTarvik::arrange() {
   lblFormula->setBuddy(txtFormula);
   lblHistory->setBuddy(lstHistory);
   txtFormula->setPlaceholderText("например, CuSO4·5H2O или K4[Fe(CN)6]");
+  // One character more than a formula may have, so that a longer paste is seen and refused
+  // rather than cut to a length that would be computed.
+  txtFormula->setMaxLength(static_cast<int>(chem::kMaxFormulaLength) + 1);
   txtResult->setReadOnly(true);
+  txtResult->setAcceptRichText(false);
   txtResult->setFont(FixedFont());
-  txtResult->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txtResult->setLineWrapMode(QTextEdit::WidgetWidth);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(lblFormula, 0, 0);
@@ -96,6 +127,8 @@ void frmTarvik::calculate() {
   if (const auto* error = std::get_if<chem::FormulaError>(&result)) {
     showResult(QString::fromStdString(chem::FormatFormulaError(text, *error)));
     txtFormula->setCursorPosition(static_cast<int>(error->position));
+    lstHistory->setCurrentRow(-1);
+    lstHistory->clearSelection();
     return;
   }
   showResult(
@@ -109,15 +142,18 @@ void frmTarvik::recall(QListWidgetItem* item) {
   calculate();
 }
 
-// The newest formula stands at the top; one computed again moves up instead of appearing twice.
+// The newest formula stands at the top; one computed again moves up instead of appearing twice,
+// and the entry highlighted is the formula shown, also when a click moved it.
 void frmTarvik::remember(const QString& formula) {
   const QList<QListWidgetItem*> same = lstHistory->findItems(formula, Qt::MatchExactly);
   for (QListWidgetItem* item : same) delete lstHistory->takeItem(lstHistory->row(item));
   lstHistory->insertItem(0, formula);
+  lstHistory->setCurrentRow(0);
 }
 
 void frmTarvik::showResult(const QString& text) {
   txtResult->setPlainText(text);
+  KeepColumnsWhole(txtResult->document());
 }
 
 void frmTarvik::copy(QObject* from) {

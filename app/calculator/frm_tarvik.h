@@ -9,14 +9,15 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
-class QPlainTextEdit;
 class QPushButton;
+class QTextEdit;
 
 namespace tarvik {
 
 // The calculator's window: a formula field, the result of the last formula as text (molar mass
 // and composition, or the message with a marker under the fault) and the history of the
-// formulas computed since the window opened. Ctrl+C copies the result as plain text.
+// formulas computed since the window opened. Ctrl+C copies the result as plain text. Long lines
+// of the result wrap; its table and error marker keep their columns.
 class frmTarvik : public QWidget {
   Q_OBJECT
 
@@ -43,7 +44,7 @@ class frmTarvik : public QWidget {
   QLabel* lblFormula;
   QLineEdit* txtFormula;
   QPushButton* cmdCalculate;
-  QPlainTextEdit* txtResult;
+  QTextEdit* txtResult;
   QLabel* lblHistory;
   QListWidget* lstHistory;
 };

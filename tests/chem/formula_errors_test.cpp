@@ -55,7 +55,8 @@ TEST(FormulaErrors, PointAtTheFault) {
       {"H2\tO", 2, "Недопустимый управляющий символ (код 9)."},
       {"H2 O", 2, "Пробел внутри формулы."},
       {"(2H)", 1, "Число стоит после элемента или скобки, а здесь его быть не может."},
-      {"H-O", 2, "Заряд пишут в самом конце формулы."},
+      {"Fe^3+ 2", 6, "Заряд пишут в самом конце формулы."},
+      {"SO4^2-·H2O", 6, "Заряд пишут в самом конце формулы."},
       {"SO4^", 4, "После «^» ожидается заряд, например ^2- или ^+."},
       {"Fe^3", 4, "После числа заряда ожидается знак «+» или «-»."},
       {"H1000000000000001", 1, "Слишком большое число: допускается не больше 10^15."},
@@ -71,6 +72,64 @@ TEST(FormulaErrors, PointAtTheFault) {
     EXPECT_EQ(error.position, c.position);
     EXPECT_EQ(error.message, c.message);
   }
+}
+
+// What students write for things the calculator does not read: the message names the cause.
+TEST(FormulaErrors, NameTheRealCause) {
+  constexpr const char* kFractional =
+      "Дробные числа атомов не поддерживаются: умножьте формулу так, чтобы все числа стали целыми.";
+  constexpr const char* kBond =
+      "Знак связи «-» между группами не поддерживается: пишите группы подряд, например CH3CH3 "
+      "вместо CH3-CH3.";
+  const std::vector<ErrorCase> cases = {
+      {"CuSO4·0.5H2O", 6, kFractional},
+      {"H2O0.5", 3, kFractional},
+      {"Fe0.95O", 2, kFractional},
+      {"C6H12O6.5", 6, kFractional},
+      {"(CH2)2.5", 5, kFractional},
+      {"H1,5", 1, kFractional},
+      {"CuSO4·0,5H2O", 6, kFractional},
+      {"CH3-CH3", 3, kBond},
+      {"CH3 - CH3", 4, kBond},
+      {"H-O", 1, kBond},
+      {"CH3-(CH2)2-CH3", 3, kBond},
+      {"CH3−CH3", 3,
+       "Знак связи «−» между группами не поддерживается: пишите группы подряд, например CH3CH3 "
+       "вместо CH3-CH3."},
+      {"CH2=CH2", 3,
+       "Знак связи «=» между группами не поддерживается: пишите группы подряд, например CH3CH3 "
+       "вместо CH3-CH3."},
+      {"CuSO4·5 H2O", 7, "Пробел внутри формулы."},
+      {"2 H2O", 1, "Пробел внутри формулы."},
+      {"CuSO4 ·  5  (H2O)", 10, "Пробел внутри формулы."},
+  };
+  for (const ErrorCase& c : cases) {
+    SCOPED_TRACE(c.formula);
+    const FormulaError error = ErrorOf(c.formula);
+    EXPECT_EQ(error.position, c.position);
+    EXPECT_EQ(error.message, c.message);
+  }
+  // The point stays a separator where a formula follows it, and blanks around separators stay.
+  for (const char* formula : {"CuSO4.5H2O", "Na2CO3.10H2O", "CuSO4 · 5H2O", "2H2O", "Fe3-"}) {
+    SCOPED_TRACE(formula);
+    EXPECT_TRUE(std::holds_alternative<ParsedFormula>(ParseFormula(formula, Builtin())));
+  }
+}
+
+// The calculator's field holds 32767 characters: a longer formula is refused, never cut.
+TEST(FormulaErrors, FormulaLongerThanTheFieldIsRefused) {
+  EXPECT_TRUE(
+      std::holds_alternative<ParsedFormula>(ParseFormula(std::string(32767, 'H'), Builtin())));
+  const std::string tooLong = std::string(60000, 'H') + "Xx";
+  const FormulaError error = ErrorOf(tooLong);
+  EXPECT_EQ(error.position, 32767u);
+  EXPECT_EQ(error.message, "Слишком длинная формула: допускается не больше 32767 знаков.");
+  EXPECT_EQ(FormatFormulaError(tooLong, error),
+            "Ошибка в формуле (позиция 32768). Слишком длинная формула: допускается не больше "
+            "32767 знаков.\n");
+  // Characters, not bytes: 32767 middle dots are 65534 bytes.
+  EXPECT_EQ(ErrorOf("H" + std::string(32766, ' ') + "·").message,
+            "Слишком длинная формула: допускается не больше 32767 знаков.");
 }
 
 TEST(FormulaErrors, MessageShowsTheFormulaWithAMarker) {

@@ -129,8 +129,8 @@ TEST(ResultText, MolarMassAndTableAsPlainText) {
   EXPECT_TRUE(FormatMolarMass("NH4+", Calculate("NH4+"))
                   .starts_with("Формула: NH4+\nМолярная масса: 18,0385 г/моль\n"
                                "Заряд: + (на массу не влияет)\n"
-                               "Число перед знаком заряда считается числом атомов; заряд в "
-                               "несколько единиц пишут после «^»: Fe^3+, SO4^2-.\n\n"));
+                               "Прочитано как ион NH4 с зарядом 1+; если 4 — заряд, пишите "
+                               "NH^4+.\n\n"));
   EXPECT_TRUE(FormatMolarMass("SO4^2-", Calculate("SO4^2-"))
                   .starts_with("Формула: SO4^2-\nМолярная масса: 96,064 г/моль\n"
                                "Заряд: 2- (на массу не влияет)\n\n"));

@@ -63,6 +63,27 @@ TEST(TarvikCommandLine, BadFormulaGoesToStandardErrorWithStatusOne) {
             "  ^\n");
 }
 
+// The command line says how an ion was read, as the window does, and refuses what the window's
+// field could not hold.
+TEST(TarvikCommandLine, IonNotationIsExplainedAndLongFormulasRefused) {
+  const Outcome ion = RunTarvik(TARVIK_FILE, "'Fe3+'");
+  EXPECT_EQ(ion.status, 0);
+  EXPECT_TRUE(
+      ion.out.starts_with("Формула: Fe3+\n"
+                          "Молярная масса: 55,847 г/моль\n"
+                          "Заряд: 3+ (на массу не влияет)\n"
+                          "Прочитано как ион Fe с зарядом 3+; если 3 — число атомов, "
+                          "пишите Fe3^+.\n"))
+      << ion.out;
+
+  const Outcome tooLong = RunTarvik(TARVIK_FILE, std::string(60000, 'H') + "Xx");
+  EXPECT_EQ(tooLong.status, 1);
+  EXPECT_EQ(tooLong.out, "");
+  EXPECT_EQ(tooLong.err,
+            "Ошибка в формуле (позиция 32768). Слишком длинная формула: допускается не больше "
+            "32767 знаков.\n");
+}
+
 // A script on a server has no display: printing must not need one.
 TEST(TarvikCommandLine, NeedsNoDisplay) {
   const Outcome run =
