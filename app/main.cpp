@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/help/search_help_command.h"
 #include "app/shell/display_check.h"
 #include "app/shell/resource_icon_style.h"
 #include "app/shell/session_bus.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char** argv) {
   table::StartupCheckpoint("main");
+  if (const auto status = table::RunSearchHelpCommand(argc, argv)) return *status;
   if (!table::DisplayNamed()) {
     std::fprintf(stderr, "%s\n", table::kNoDisplayMessage);
     return 1;
