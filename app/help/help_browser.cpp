@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QHelpEngineCore>
+#include <QScrollBar>
 #include <QTextCursor>
 
 #include "app/help/help_topics.h"
@@ -47,7 +48,9 @@ void HelpBrowser::markText(const std::vector<std::pair<int, int>>& stretches) {
   QTextCursor first = marks.first().cursor;
   first.clearSelection();
   setTextCursor(first);
-  ensureCursorVisible();
+  // The first mark a third of the way down, with the text that leads to it above.
+  QScrollBar* bar = verticalScrollBar();
+  bar->setValue(bar->value() + cursorRect(first).top() - viewport()->height() / 3);
 }
 
 void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {

@@ -306,11 +306,12 @@ std::string ElementListHtml(const std::vector<ElementRecord>& records) {
          "<table class=\"list\">\n<tr><th>№</th><th>Символ</th><th>Название</th>"
          "<th>Латинское название</th><th>Атомная масса</th></tr>\n";
   for (const ElementRecord& record : records) {
-    out << "<tr><td>" << int{record.Number} << "</td><td>" << HtmlEscape(CardSymbol(record))
+    // A dash stands in a cell the record leaves empty (element 110).
+    const auto cell = [](const std::string& text) { return text.empty() ? "—" : HtmlEscape(text); };
+    out << "<tr><td>" << int{record.Number} << "</td><td>" << cell(CardSymbol(record))
         << "</td><td><a href=\"" << FileName(record) << "\">"
-        << HtmlEscape(ElementTitleName(record)) << "</a></td><td>"
-        << HtmlEscape(Trim(record.NameLat)) << "</td><td>" << HtmlEscape(RecordMass(record))
-        << "</td></tr>\n";
+        << HtmlEscape(ElementTitleName(record)) << "</a></td><td>" << cell(Trim(record.NameLat))
+        << "</td><td>" << cell(RecordMass(record)) << "</td></tr>\n";
   }
   out << "</table>\n</body>\n</html>\n";
   return out.str();
