@@ -8,7 +8,7 @@
 #include <QHelpEngine>
 #include <QStandardPaths>
 
-#include "app/help/search_help_command.h"
+#include "app/help/search_help.h"
 #include "help/generator/help_project.h"
 
 namespace table {

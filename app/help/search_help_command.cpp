@@ -1,18 +1,22 @@
 #include "app/help/search_help_command.h"
 
+#include <dlfcn.h>
+
+#include <cstdio>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <system_error>
 
-#include "help/search/help_search.h"
+#include "app/help/help_library.h"
+#include "app/help/search_help.h"
 
 namespace table {
 namespace {
 
 constexpr std::string_view kOption = "--search-help";
-constexpr int kMostTitles = 10;
 
-// The folder of the running program, where the help and its index lie.
+// The folder of the running program, where the help library and the index lie.
 std::filesystem::path ProgramFolder(const char* argv0) {
   std::error_code error;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -20,20 +24,23 @@ std::filesystem::path ProgramFolder(const char* argv0) {
   return std::filesystem::absolute(argv0 ? argv0 : "", error).parent_path();
 }
 
-}  // namespace
-
-int SearchHelp(const std::string& indexFile, const std::string& words, std::FILE* out,
-               std::FILE* err) {
-  try {
-    periodic::HelpSearch search(indexFile);
-    const std::vector<periodic::SearchHit> hits = search.find(words, kMostTitles);
-    for (const periodic::SearchHit& hit : hits) std::fprintf(out, "%s\n", hit.title.c_str());
-    return hits.empty() ? 1 : 0;
-  } catch (const std::exception& e) {
-    std::fprintf(err, "%s\n", e.what());
+int SearchWithHelpLibrary(const std::filesystem::path& folder, const std::string& words) {
+  const std::string library = (folder / kHelpLibraryFileName).string();
+  // The library stays loaded until the program ends, a moment later.
+  void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+  const auto search =
+      handle ? reinterpret_cast<SearchTableHelpFunction>(::dlsym(handle, kSearchTableHelpName))
+             : nullptr;
+  if (!search) {
+    const char* reason = ::dlerror();
+    std::fprintf(stderr, "cannot load the help library '%s': %s\n", library.c_str(),
+                 reason ? reason : "no search in it");
     return 2;
   }
+  return search((folder / kSearchIndexFileName).c_str(), words.c_str());
 }
+
+}  // namespace
 
 std::optional<int> RunSearchHelpCommand(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
@@ -49,8 +56,7 @@ std::optional<int> RunSearchHelpCommand(int argc, char** argv) {
     } else {
       continue;
     }
-    const std::filesystem::path index = ProgramFolder(argv[0]) / kSearchIndexFileName;
-    return SearchHelp(index.string(), words, stdout, stderr);
+    return SearchWithHelpLibrary(ProgramFolder(argv[0]), words);
   }
   return std::nullopt;
 }

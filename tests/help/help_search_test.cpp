@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/help/search_help.h"
 #include "app/help/search_help_command.h"
 #include "data/builtin_records.h"
 #include "help/generator/element_page.h"
@@ -260,6 +261,20 @@ TEST(SearchHelpCommand, PrintsTheTitlesFoundBestFirst) {
   char* unrelated[] = {program, other};
   EXPECT_EQ(table::RunSearchHelpCommand(2, alone), 2);
   EXPECT_EQ(table::RunSearchHelpCommand(2, unrelated), std::nullopt);
+  // The test's own folder holds no help library to search with.
+  char words[] = "--search-help=железо";
+  char* withoutLibrary[] = {program, words};
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(table::RunSearchHelpCommand(2, withoutLibrary), 2);
+  const std::string reason = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(
+      reason.rfind(
+          "cannot load the help library '" +
+              (fs::read_symlink("/proc/self/exe").parent_path() / "libTableHelp.so").string() +
+              "': ",
+          0),
+      0u)
+      << reason;
 }
 
 TEST(SearchHelpCommand, AnswersWithoutADisplay) {
