@@ -93,8 +93,11 @@ void HelpSearchPane::runQuery(const QString& text) {
   else if (text.trimmed().isEmpty())
     lblSearchStatus->clear();
   else
-    lblSearchStatus->setText(count == 0 ? "Ничего не найдено."
-                                        : QString("Найдено страниц: %1").arg(count));
+    lblSearchStatus->setText(count == 0             ? QString("Ничего не найдено.")
+                             : count < kMostResults ? QString("Найдено страниц: %1").arg(count)
+                                                    : QString("Показаны %1 лучших страниц из "
+                                                              "найденных")
+                                                          .arg(count));
   emit searchFinished(count);
 }
 

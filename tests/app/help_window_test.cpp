@@ -221,6 +221,8 @@ TEST(QtHelp, SearchesAsTheUserTypesAndMarksTheWordsFound) {
   ASSERT_GT(results->count(), 0);
   EXPECT_EQ(results->item(0)->text(), "26. Железо");
   EXPECT_TRUE(results->item(0)->data(Qt::UserRole + 1).toString().contains("<b>Железо</b>"));
+  QTest::keyClick(query, Qt::Key_Return);
+  EXPECT_EQ(window->currentTopic(), "html/Fe.htm");
   TypeText(query, " qwzxj");
   EXPECT_EQ(results->count(), 0);
   EXPECT_EQ(window->findChild<QLabel*>("lblSearchStatus")->text(), "Ничего не найдено.");
@@ -239,6 +241,20 @@ TEST(QtHelp, SearchesAsTheUserTypesAndMarksTheWordsFound) {
   }
   f.help.ShowHelpTopic("html/Fe.htm");
   EXPECT_TRUE(browser->extraSelections().isEmpty());
+}
+
+TEST(QtHelp, SaysWhenTheSearchIndexIsMissing) {
+  QTemporaryDir program;
+  const QString helpFile = program.filePath("Table.qch");
+  ASSERT_TRUE(QFile::copy(HELP_FILE, helpFile));
+  HelpFixture f(helpFile);
+  f.help.ShowHelpCommand("SEARCH");
+  ASSERT_TRUE(f.help.window()->hasHelp());
+  EXPECT_TRUE(SearchWithWindow(f.help.window(), "железо").isEmpty());
+  const QString status = f.help.window()->findChild<QLabel*>("lblSearchStatus")->text();
+  EXPECT_TRUE(status.startsWith("Поиск недоступен: не читается указатель " +
+                                program.filePath("TableSearch.db")))
+      << status.toStdString();
 }
 
 TEST(QtHelp, SaysInRussianWhenTheHelpIsMissingOrBroken) {
