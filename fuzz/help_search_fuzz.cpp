@@ -1,8 +1,8 @@
 #include <unistd.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
