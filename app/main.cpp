@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/help/search_help_command.h"
 #include "app/shell/icons/resource_icon_style.h"
 #include "app/shell/icons/svg_icon.h"
 #include "app/shell/start/display_check.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char** argv) {
   table::StartupCheckpoint("main");
+  if (const auto status = table::RunSearchHelpCommand(argc, argv)) return *status;
   if (!table::DisplayNamed()) {
     std::fprintf(stderr, "%s\n", table::kNoDisplayMessage);
     return 1;

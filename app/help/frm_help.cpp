@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -26,8 +27,9 @@ constexpr int kSearchTab = 2;
 
 }  // namespace
 
-frmHelp::frmHelp(std::unique_ptr<QHelpEngine> engine, const QString& problem)
-    : m_engine(std::move(engine)), m_problem(problem) {
+frmHelp::frmHelp(std::unique_ptr<QHelpEngine> engine, const QString& problem,
+                 const QString& searchIndexFile)
+    : m_engine(std::move(engine)), m_problem(problem), m_searchIndexFile(searchIndexFile) {
   setObjectName("frmHelp");
   setWindowTitle("Справка - Периодическая система химических элементов");
   resize(900, 640);
@@ -86,9 +88,9 @@ void frmHelp::createPanes() {
             if (!links.isEmpty()) showUrl(links.first().url);
           });
 
-  m_searchPane = new HelpSearchPane(*m_engine->searchEngine(), tbsNavigation);
+  m_searchPane = new HelpSearchPane(m_searchIndexFile, tbsNavigation);
   tbsNavigation->addTab(m_searchPane, "Поиск");
-  connect(m_searchPane, &HelpSearchPane::pageChosen, this, &frmHelp::showUrl);
+  connect(m_searchPane, &HelpSearchPane::pageChosen, this, &frmHelp::showFound);
 
   m_browser = new HelpBrowser(*m_engine, splitter);
   splitter->addWidget(tbsNavigation);
@@ -126,6 +128,17 @@ void frmHelp::createToolbar() {
 
 void frmHelp::showUrl(const QUrl& url) {
   if (m_browser) m_browser->showPage(url);
+}
+
+// A page the search found, with the words it matched marked.
+void frmHelp::showFound(const QUrl& url) {
+  if (!m_browser) return;
+  m_browser->showPage(url);
+  std::vector<std::pair<int, int>> stretches;
+  for (const periodic::MatchedWord& word :
+       m_searchPane->matchedWords(m_browser->document()->toRawText()))
+    stretches.emplace_back(static_cast<int>(word.start), static_cast<int>(word.length));
+  m_browser->markText(stretches);
 }
 
 void frmHelp::showFirstPage() {

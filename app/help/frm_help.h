@@ -19,8 +19,9 @@ class frmHelp : public QMainWindow {
   Q_OBJECT
 
  public:
-  // `engine` null: the window shows `problem`.
-  frmHelp(std::unique_ptr<QHelpEngine> engine, const QString& problem);
+  // `engine` null: the window shows `problem`. The search pane reads `searchIndexFile`.
+  frmHelp(std::unique_ptr<QHelpEngine> engine, const QString& problem,
+          const QString& searchIndexFile = QString());
   ~frmHelp() override;
 
   bool hasHelp() const { return m_engine != nullptr; }
@@ -42,9 +43,11 @@ class frmHelp : public QMainWindow {
   void createToolbar();
   void showUrl(const QUrl& url);
   void showFirstPage();
+  void showFound(const QUrl& url);
 
   std::unique_ptr<QHelpEngine> m_engine;
   QString m_problem;
+  QString m_searchIndexFile;
   QTabWidget* tbsNavigation = nullptr;
   QLineEdit* txtIndexFilter = nullptr;
   HelpSearchPane* m_searchPane = nullptr;

@@ -2,6 +2,8 @@
 
 #include <QDesktopServices>
 #include <QHelpEngineCore>
+#include <QScrollBar>
+#include <QTextCursor>
 
 #include "app/help/help_topics.h"
 
@@ -28,7 +30,31 @@ void HelpBrowser::showPage(const QUrl& url) {
   if (!url.fragment().isEmpty()) scrollToAnchor(url.fragment());
 }
 
+void HelpBrowser::markText(const std::vector<std::pair<int, int>>& stretches) {
+  QList<QTextEdit::ExtraSelection> marks;
+  const int end = document()->characterCount() - 1;
+  for (const auto& [start, length] : stretches) {
+    if (start < 0 || length <= 0 || start + length > end) continue;
+    QTextEdit::ExtraSelection mark;
+    mark.cursor = QTextCursor(document());
+    mark.cursor.setPosition(start);
+    mark.cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    mark.format.setBackground(QColor(255, 230, 80));
+    mark.format.setForeground(Qt::black);
+    marks.append(mark);
+  }
+  setExtraSelections(marks);
+  if (marks.isEmpty()) return;
+  QTextCursor first = marks.first().cursor;
+  first.clearSelection();
+  setTextCursor(first);
+  // The first mark a third of the way down, with the text that leads to it above.
+  QScrollBar* bar = verticalScrollBar();
+  bar->setValue(bar->value() + cursorRect(first).top() - viewport()->height() / 3);
+}
+
 void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+  setExtraSelections({});
   m_page = name;
   QTextBrowser::doSetSource(name, type);
 }

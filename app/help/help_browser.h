@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QTextBrowser>
+#include <utility>
+#include <vector>
 
 class QHelpEngineCore;
 
@@ -16,6 +18,10 @@ class HelpBrowser : public QTextBrowser {
 
   // Shows a page of the collection, or a note in its place when the collection lacks it.
   void showPage(const QUrl& url);
+
+  // Marks stretches of the page's text (first character, length), as a search marks the words
+  // it found, and scrolls to the first one. Showing another page takes the marks away.
+  void markText(const std::vector<std::pair<int, int>>& stretches);
 
   QVariant loadResource(int type, const QUrl& name) override;
 

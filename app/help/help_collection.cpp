@@ -8,6 +8,7 @@
 #include <QHelpEngine>
 #include <QStandardPaths>
 
+#include "app/help/search_help.h"
 #include "help/generator/help_project.h"
 
 namespace table {
@@ -36,6 +37,10 @@ QString Unreadable(const QString& helpFile, const QString& reason) {
 
 QString DefaultHelpFile() {
   return QCoreApplication::applicationDirPath() + "/Table.qch";
+}
+
+QString SearchIndexFile(const QString& helpFile) {
+  return QFileInfo(helpFile).absolutePath() + "/" + kSearchIndexFileName;
 }
 
 QString DefaultHelpCache() {

@@ -10,6 +10,9 @@ namespace table {
 // The compiled help beside the program: Table.qch in the program's folder.
 QString DefaultHelpFile();
 
+// The search index the build writes beside the help file `helpFile`: TableSearch.db.
+QString SearchIndexFile(const QString& helpFile);
+
 // Where the help engine keeps its collection and search index: the user's cache folder, since
 // the program's folder may be read-only.
 QString DefaultHelpCache();

@@ -2,28 +2,34 @@
 
 #include <QUrl>
 #include <QWidget>
+#include <memory>
+#include <vector>
 
-class QHelpSearchEngine;
+#include "help/search/help_search.h"
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 namespace table {
 
-// The full-text search of the help window: a query line, a button and the pages found. The
-// search index is built the first time the pane exists; a query asked for meanwhile runs when
-// the index is ready.
+// The full-text search of the help window: a query line and the pages found, each with its
+// title and a passage with the matched words in bold. The results follow the query as it is
+// typed; Enter opens the first page. The search reads the index the build wrote beside the
+// help; without it the pane says so.
 class HelpSearchPane : public QWidget {
   Q_OBJECT
 
  public:
-  HelpSearchPane(QHelpSearchEngine& engine, QWidget* parent);
+  HelpSearchPane(const QString& indexFile, QWidget* parent);
+  ~HelpSearchPane() override;
 
   void focusQuery();
-  // Runs a search as if typed and asked for.
+  // Runs a search as if typed.
   void search(const QString& text);
-  bool indexing() const { return m_indexing; }
+
+  // The words of a page's text that the query on show matches: first character and length.
+  std::vector<periodic::MatchedWord> matchedWords(const QString& text) const;
 
  signals:
   void pageChosen(const QUrl& url);
@@ -31,16 +37,14 @@ class HelpSearchPane : public QWidget {
   void searchFinished(int hits);
 
  private:
-  void runPendingQuery();
-  void showResults(int hits);
+  void runQuery(const QString& text);
 
-  QHelpSearchEngine& m_engine;
+  std::unique_ptr<periodic::HelpSearch> m_search;
+  QString m_problem;
+  QString m_query;
   QLineEdit* txtSearch;
-  QPushButton* cmdSearch;
   QLabel* lblSearchStatus;
   QListWidget* lstSearchResults;
-  bool m_indexing = false;
-  QString m_pending;
 };
 
 }  // namespace table

@@ -18,7 +18,7 @@ frmHelp& QtHelp::openWindow() {
   if (!m_window) {
     QString problem;
     std::unique_ptr<QHelpEngine> engine = OpenHelpEngine(m_helpFile, m_cacheFolder, problem);
-    m_window = std::make_unique<frmHelp>(std::move(engine), problem);
+    m_window = std::make_unique<frmHelp>(std::move(engine), problem, SearchIndexFile(m_helpFile));
   }
   if (m_window->isMinimized()) m_window->showNormal();
   m_window->show();

@@ -1,5 +1,6 @@
 #include "help/generator/bodr_data.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -71,6 +72,43 @@ std::string Label(std::string_view block, std::string_view name) {
   return Attribute(block.substr(tagStart), "value");
 }
 
+// The attribute `attribute` of the element that carries dictRef="bo:<name>".
+std::string FieldAttribute(std::string_view block, std::string_view name,
+                           std::string_view attribute) {
+  const std::string key = "dictRef=\"bo:" + std::string(name) + "\"";
+  const std::size_t ref = block.find(key);
+  if (ref == std::string_view::npos) return {};
+  const std::size_t tagStart = block.rfind('<', ref);
+  return Attribute(block.substr(tagStart), attribute);
+}
+
+std::vector<std::string> SplitList(const std::string& text, char separator) {
+  std::vector<std::string> items;
+  std::size_t at = 0;
+  while (at <= text.size()) {
+    const std::size_t end = std::min(text.find(separator, at), text.size());
+    std::string item = text.substr(at, end - at);
+    while (!item.empty() && item.front() == ' ') item.erase(0, 1);
+    while (!item.empty() && item.back() == ' ') item.pop_back();
+    if (!item.empty()) items.push_back(item);
+    at = end + 1;
+  }
+  return items;
+}
+
+// The half-life in seconds; the source gives it in seconds or in years. 0 when absent.
+double HalfLifeSeconds(std::string_view isotope) {
+  const std::string value = Field(isotope, "halfLife");
+  if (value.empty()) return 0;
+  try {
+    const double number = std::stod(value);
+    const bool years = FieldAttribute(isotope, "halfLife", "units") == "units:y";
+    return years ? number * 365.25 * 24 * 3600 : number;
+  } catch (const std::exception&) {
+    return 0;
+  }
+}
+
 int ToInt(const std::string& text) {
   try {
     return std::stoi(text);
@@ -92,19 +130,28 @@ BodrElements ParseBodrElements(const std::string& elementsText, const std::strin
     e.mass = Field(atom, "mass");
     e.ionizationEnergy = Field(atom, "ionization");
     e.electronAffinity = Field(atom, "electronAffinity");
+    e.electronAffinityError = FieldAttribute(atom, "electronAffinity", "errorValue");
     e.covalentRadius = Field(atom, "radiusCovalent");
     e.meltingPoint = Field(atom, "meltingpoint");
     e.boilingPoint = Field(atom, "boilingpoint");
     e.discoveryYear = Field(atom, "discoveryDate");
     e.discoveryCountry = Field(atom, "discoveryCountry");
+    e.discoverers = SplitList(Field(atom, "discoverers"), ';');
     elements[e.number] = std::move(e);
   }
   for (std::string_view isotope : Blocks(isotopesText, "<isotope ", "</isotope>")) {
-    const std::string abundance = Field(isotope, "relativeAbundance");
-    if (abundance.empty()) continue;
     const auto element = elements.find(ToInt(Field(isotope, "atomicNumber")));
     if (element == elements.end()) continue;
-    element->second.isotopes.push_back({ToInt(Attribute(isotope, "number")), abundance});
+    const int massNumber = ToInt(Attribute(isotope, "number"));
+    const std::string abundance = Field(isotope, "relativeAbundance");
+    if (!abundance.empty()) element->second.isotopes.push_back({massNumber, abundance});
+    const double halfLife = HalfLifeSeconds(isotope);
+    if (halfLife <= 0) continue;
+    UnstableIsotope unstable{massNumber, halfLife, {}};
+    for (const char* mode : {"alpha", "betaminus", "betaplus", "ec"})
+      if (isotope.find("dictRef=\"bo:" + std::string(mode) + "Decay\"") != std::string_view::npos)
+        unstable.decays.push_back({mode, Field(isotope, std::string(mode) + "DecayLikeliness")});
+    element->second.unstableIsotopes.push_back(std::move(unstable));
   }
   return elements;
 }

@@ -1,11 +1,14 @@
 #include "help/generator/element_page.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <map>
 #include <sstream>
 
 #include "card/element_card.h"
 #include "help/generator/element_place.h"
 #include "help/generator/element_text.h"
+#include "help/generator/element_values.h"
 #include "table/table_drawing.h"
 
 namespace periodic {
@@ -13,6 +16,20 @@ namespace {
 
 // Names given after the records were made, for the elements whose record has none.
 const std::map<int, std::string> kModernRussianNames = {{110, "Дармштадтий"}};
+
+// What a row says when the data has no value for it.
+constexpr const char* kNoData = "нет данных";
+
+// Melting points measured only under pressure. Arsenic under normal pressure sublimes, at the
+// temperature the source gives as its boiling point.
+const std::map<int, std::string> kMeltingUnderPressure = {
+    {2, "под давлением 2,5 МПа; при обычном давлении гелий не твердеет"},
+    {33, "под давлением 3,6 МПа"},
+};
+constexpr int kArsenic = 33;
+
+// How many of the longest-lived isotopes the page of a radioactive element lists.
+constexpr std::size_t kIsotopeRows = 4;
 
 std::string FileName(const ElementRecord& record) {
   return ElementPagePath(record.Symbol).substr(5);
@@ -24,7 +41,7 @@ std::string Link(const ElementRecord& record) {
 }
 
 std::string Heading(const ElementRecord& record) {
-  const std::string symbol = Trim(record.Symbol);
+  const std::string symbol = CardSymbol(record);
   const std::string lat = Trim(record.NameLat);
   std::string heading = ElementTitleName(record);
   if (!lat.empty()) heading += " — " + lat;
@@ -33,7 +50,14 @@ std::string Heading(const ElementRecord& record) {
 }
 
 void Row(std::ostream& out, const std::string& label, const std::string& valueHtml) {
-  out << "<tr><th>" << label << "</th><td>" << valueHtml << "</td></tr>\n";
+  out << "<tr><th>" << label << "</th><td>" << (valueHtml.empty() ? kNoData : valueHtml)
+      << "</td></tr>\n";
+}
+
+// The record's mass as the card shows it; a placeholder without digits ("[   ]") is no value.
+std::string RecordMass(const ElementRecord& record) {
+  const std::string mass = Trim(record.AtomicMass);
+  return mass.find_first_of("0123456789") == std::string::npos ? std::string() : mass;
 }
 
 std::string Joined(const std::vector<std::string>& parts) {
@@ -59,7 +83,7 @@ void WriteCardFacts(std::ostream& out, const ElementRecord& record) {
   Row(out, "Порядковый (атомный) номер", std::to_string(record.Number));
   Row(out, "Латинское название", HtmlEscape(Trim(record.NameLat)));
   Row(out, "Русское название", HtmlEscape(Trim(record.NameRus)));
-  Row(out, "Относительная атомная масса", HtmlEscape(Trim(record.AtomicMass)));
+  Row(out, "Относительная атомная масса", HtmlEscape(RecordMass(record)));
   const std::string en = Trim(record.Electronegativity);
   Row(out, "Относительная электроотрицательность (по Полингу)",
       en.empty()  ? "не указывается"
@@ -104,6 +128,83 @@ void WriteClassesAndPlace(std::ostream& out, const ElementRecord& record) {
            "он показан ещё раз, в скобках: (H).</p>\n";
 }
 
+// The source's mass; for an element without natural isotopes, a whole number is the mass number
+// of its longest-lived isotope, written in brackets as the card writes it: "[97]".
+std::string ModernMass(const BodrElement& b) {
+  const bool massNumber = b.isotopes.empty() && b.mass.find('.') == std::string::npos;
+  return massNumber ? "[" + b.mass + "]" : DecimalComma(b.mass);
+}
+
+void WriteDiscovery(std::ostream& out, const BodrElement& b) {
+  if (b.discoveryYear == "0" || b.discoveryCountry == "ancient") {
+    Row(out, "Открытие", "известен с древности");
+  } else if (!b.discoveryYear.empty() || !b.discoveryCountry.empty()) {
+    std::string discovery = b.discoveryYear.empty() ? "" : HtmlEscape(b.discoveryYear) + " г.";
+    const std::string places = HtmlEscape(DiscoveryPlaces(b.discoveryCountry, b.discoveryYear));
+    if (!places.empty()) discovery += (discovery.empty() ? "" : ", ") + places;
+    Row(out, "Открытие", discovery);
+  }
+  if (!b.discoverers.empty())
+    Row(out, "Первооткрыватели", HtmlEscape(DiscoverersText(b.discoverers)));
+}
+
+void WriteTemperatures(std::ostream& out, int number, const BodrElement& b) {
+  double melting = 0, boiling = 0;
+  const bool inverted = !b.meltingPoint.empty() && !b.boilingPoint.empty() &&
+                        std::sscanf(b.meltingPoint.c_str(), "%lf", &melting) == 1 &&
+                        std::sscanf(b.boilingPoint.c_str(), "%lf", &boiling) == 1 &&
+                        boiling < melting;
+  if (!b.meltingPoint.empty()) {
+    const auto note = kMeltingUnderPressure.find(number);
+    Row(out, "Температура плавления",
+        TemperatureText(b.meltingPoint) +
+            (note != kMeltingUnderPressure.end() ? ", " + note->second : std::string()));
+  }
+  if (inverted && number == kArsenic)
+    Row(out, "Температура возгонки (при обычном давлении не плавится, а сразу переходит в газ)",
+        TemperatureText(b.boilingPoint));
+  else if (inverted)
+    Row(out, "Температура кипения", "нет надёжных данных");
+  else if (!b.boilingPoint.empty())
+    Row(out, "Температура кипения", TemperatureText(b.boilingPoint));
+  const std::string state = StateAt25C(b.meltingPoint, b.boilingPoint);
+  if (!state.empty()) Row(out, "Состояние при 25 °C и обычном давлении", state);
+}
+
+void WriteIsotopes(std::ostream& out, const BodrElement& b) {
+  std::string isotopes;
+  for (const NaturalIsotope& isotope : b.isotopes) {
+    if (!isotopes.empty()) isotopes += "; ";
+    isotopes += "<sup>" + std::to_string(isotope.massNumber) + "</sup>" + HtmlEscape(b.symbol) +
+                " — " + DecimalComma(HtmlEscape(isotope.abundance)) + " %";
+  }
+  Row(out, "Природные изотопы (доля в природной смеси)",
+      isotopes.empty() ? "нет: у элемента нет изотопов с постоянной долей в природе" : isotopes);
+}
+
+// For an element without natural isotopes: its longest-lived isotopes.
+void WriteRadioactiveIsotopes(std::ostream& out, const BodrElement& b) {
+  if (!b.isotopes.empty()) return;
+  const std::vector<UnstableIsotope> longest = LongestLived(b.unstableIsotopes, kIsotopeRows);
+  if (longest.empty()) return;
+  // The decay column only when the source names a decay for one of them.
+  const bool decays = std::any_of(longest.begin(), longest.end(),
+                                  [](const UnstableIsotope& i) { return !i.decays.empty(); });
+  out << "<h2>Самые долгоживущие изотопы</h2>\n<table class=\"list\">\n"
+         "<tr><th>Изотоп</th><th>Период полураспада</th>"
+      << (decays ? "<th>Тип распада</th>" : "") << "</tr>\n";
+  for (const UnstableIsotope& isotope : longest) {
+    out << "<tr><td><sup>" << isotope.massNumber << "</sup>" << HtmlEscape(b.symbol) << "</td><td>"
+        << HalfLifeText(isotope.halfLifeSeconds) << "</td>";
+    if (decays) {
+      const std::string decay = DecayText(isotope.decays);
+      out << "<td>" << (decay.empty() ? "—" : decay) << "</td>";
+    }
+    out << "</tr>\n";
+  }
+  out << "</table>\n";
+}
+
 void WriteRepositoryFacts(std::ostream& out, const ElementRecord& record, const BodrElement& b) {
   out << "<h2>Дополнительные сведения</h2>\n<table class=\"facts\">\n";
   const std::string symbol = Trim(record.Symbol);
@@ -114,39 +215,23 @@ void WriteRepositoryFacts(std::ostream& out, const ElementRecord& record, const 
     if (russian != kModernRussianNames.end()) modern = russian->second + " (" + modern + ")";
     Row(out, "Современные название и символ", modern);
   }
-  if (!b.mass.empty())
-    Row(out, "Атомная масса по современным данным", HtmlEscape(DecimalComma(b.mass)));
-  if (!b.discoveryYear.empty() || !b.discoveryCountry.empty()) {
-    std::string discovery;
-    if (b.discoveryYear == "0" || b.discoveryCountry == "ancient")
-      discovery = "известен с древности";
-    else
-      discovery = HtmlEscape(b.discoveryYear) + " г., " + DiscoveryCountries(b.discoveryCountry);
-    Row(out, "Открытие", discovery);
-  }
+  if (!b.mass.empty()) Row(out, "Атомная масса по современным данным", HtmlEscape(ModernMass(b)));
+  WriteDiscovery(out, b);
   if (!b.ionizationEnergy.empty())
     Row(out, "Первая энергия ионизации", DecimalComma(HtmlEscape(b.ionizationEnergy)) + " эВ");
-  if (!b.electronAffinity.empty())
-    Row(out, "Сродство к электрону", DecimalComma(HtmlEscape(b.electronAffinity)) + " эВ");
+  if (!b.electronAffinity.empty()) {
+    const std::string affinity = RoundedValue(b.electronAffinity, b.electronAffinityError, 3);
+    Row(out, "Сродство к электрону",
+        affinity == "0" ? "нет устойчивого отрицательного иона (значение не определено)"
+                        : HtmlEscape(affinity) + " эВ");
+  }
   if (!b.covalentRadius.empty())
     Row(out, "Ковалентный радиус", DecimalComma(HtmlEscape(b.covalentRadius)) + " Å");
-  for (const auto& [label, kelvin] : {std::pair{"Температура плавления", &b.meltingPoint},
-                                      std::pair{"Температура кипения", &b.boilingPoint}}) {
-    if (kelvin->empty()) continue;
-    const std::string celsius = KelvinToCelsius(*kelvin);
-    Row(out, label,
-        DecimalComma(HtmlEscape(*kelvin)) + " K" +
-            (celsius.empty() ? "" : " (" + celsius + " °C)"));
-  }
-  std::string isotopes;
-  for (const NaturalIsotope& isotope : b.isotopes) {
-    if (!isotopes.empty()) isotopes += "; ";
-    isotopes += "<sup>" + std::to_string(isotope.massNumber) + "</sup>" + HtmlEscape(b.symbol) +
-                " — " + DecimalComma(HtmlEscape(isotope.abundance)) + " %";
-  }
-  Row(out, "Природные изотопы (доля в природной смеси)",
-      isotopes.empty() ? "нет: у элемента нет изотопов с постоянной долей в природе" : isotopes);
-  out << "</table>\n<p class=\"source\">Дополнительные сведения взяты из Blue Obelisk Data "
+  WriteTemperatures(out, record.Number, b);
+  WriteIsotopes(out, b);
+  out << "</table>\n";
+  WriteRadioactiveIsotopes(out, b);
+  out << "<p class=\"source\">Дополнительные сведения взяты из Blue Obelisk Data "
          "Repository (пакет bodr, файлы elements.xml и isotopes.xml). Они современнее данных "
          "карточки, поэтому атомная масса здесь может немного отличаться от массы на "
          "карточке.</p>\n";
@@ -213,7 +298,7 @@ std::string ElementPageHtml(const ElementRecord& record, const BodrElement* bodr
 std::string ElementListHtml(const std::vector<ElementRecord>& records) {
   std::ostringstream out;
   out << "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<title>Элементы</title>\n<link rel=\"stylesheet\" type=\"text/css\" "
+         "<title>Химические элементы</title>\n<link rel=\"stylesheet\" type=\"text/css\" "
          "href=\"../style.css\">\n</head>\n"
          "<body>\n<p class=\"nav\"><a href=\"Introduction.htm\">Содержание</a></p>\n"
          "<h1>Химические элементы</h1>\n<p>Страница каждого элемента повторяет его карточку и "
@@ -221,11 +306,12 @@ std::string ElementListHtml(const std::vector<ElementRecord>& records) {
          "<table class=\"list\">\n<tr><th>№</th><th>Символ</th><th>Название</th>"
          "<th>Латинское название</th><th>Атомная масса</th></tr>\n";
   for (const ElementRecord& record : records) {
-    out << "<tr><td>" << int{record.Number} << "</td><td>" << HtmlEscape(Trim(record.Symbol))
+    // A dash stands in a cell the record leaves empty (element 110).
+    const auto cell = [](const std::string& text) { return text.empty() ? "—" : HtmlEscape(text); };
+    out << "<tr><td>" << int{record.Number} << "</td><td>" << cell(CardSymbol(record))
         << "</td><td><a href=\"" << FileName(record) << "\">"
-        << HtmlEscape(ElementTitleName(record)) << "</a></td><td>"
-        << HtmlEscape(Trim(record.NameLat)) << "</td><td>" << HtmlEscape(Trim(record.AtomicMass))
-        << "</td></tr>\n";
+        << HtmlEscape(ElementTitleName(record)) << "</a></td><td>" << cell(Trim(record.NameLat))
+        << "</td><td>" << cell(RecordMass(record)) << "</td></tr>\n";
   }
   out << "</table>\n</body>\n</html>\n";
   return out.str();

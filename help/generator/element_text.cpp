@@ -1,6 +1,5 @@
 #include "help/generator/element_text.h"
 
-#include <cmath>
 #include <cstdio>
 #include <map>
 
@@ -11,24 +10,6 @@ std::string DecimalComma(const std::string& number) {
   for (char& c : out)
     if (c == '.') c = ',';
   return out;
-}
-
-std::string KelvinToCelsius(const std::string& kelvin) {
-  double k = 0;
-  try {
-    std::size_t used = 0;
-    k = std::stod(kelvin, &used);
-    if (used != kelvin.size()) return {};
-  } catch (const std::exception&) {
-    return {};
-  }
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", std::round((k - 273.15) * 100) / 100);
-  std::string out = text;
-  while (out.back() == '0') out.pop_back();
-  if (out.back() == '.') out.pop_back();
-  if (out == "-0") out = "0";
-  return DecimalComma(out);
 }
 
 namespace {
@@ -74,7 +55,7 @@ std::string FormulaPlain(const std::string& formula) {
 }
 
 std::vector<std::string> CategoryClasses(std::int32_t category) {
-  if (category == 0) return {"инертный газ"};
+  if (category == 0) return {"инертный (благородный) газ"};
   std::vector<std::string> classes;
   const bool metal = category & 1;
   const bool nonmetal = category & 2;
@@ -130,6 +111,24 @@ std::string DiscoveryCountries(const std::string& codes) {
     at = comma + 1;
   }
   return out;
+}
+
+std::string RussianGenitive(const std::string& name) {
+  const auto endsWith = [&name](const std::string& tail) {
+    return name.size() >= tail.size() &&
+           name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+  };
+  const auto stem = [&name](std::size_t bytes) { return name.substr(0, name.size() - bytes); };
+  if (name.empty()) return name;
+  if (endsWith("ий")) return stem(4) + "ия";
+  if (endsWith("ец")) return stem(4) + "ца";
+  if (endsWith("о")) return stem(2) + "а";
+  if (endsWith("ка") || endsWith("га") || endsWith("ха")) return stem(2) + "и";
+  if (endsWith("а")) return stem(2) + "ы";
+  // The feminine nouns in -ь take -и, the masculine ones -я.
+  if (endsWith("едь") || endsWith("ртуть")) return stem(2) + "и";
+  if (endsWith("ь")) return stem(2) + "я";
+  return name + "а";
 }
 
 std::string HtmlColor(std::int32_t color) {

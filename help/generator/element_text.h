@@ -12,10 +12,6 @@ namespace periodic {
 // readers expect it.
 std::string DecimalComma(const std::string& number);
 
-// A temperature in kelvins as written in a data file, in degrees Celsius with at most two
-// decimals and a decimal comma ("1808" gives "1534,85"); empty when the text is not a number.
-std::string KelvinToCelsius(const std::string& kelvin);
-
 // An electron formula in the record's notation (3d^"6"4s^"2") with raised counts in HTML.
 std::string FormulaHtml(const std::string& formula);
 
@@ -28,6 +24,10 @@ std::vector<std::string> CategoryClasses(std::int32_t category);
 // Where a discovery was made, from the repository's country codes ("ru,us" gives
 // "Россия, США"); "ancient" is the ancient world.
 std::string DiscoveryCountries(const std::string& codes);
+
+// An element's Russian name in the genitive case ("Железо" gives "Железа", "Свинец" "Свинца",
+// "Медь" "Меди"), for the search to find the forms the stemmer does not bring together.
+std::string RussianGenitive(const std::string& name);
 
 // A colour 0x00BBGGRR as an HTML colour "#rrggbb".
 std::string HtmlColor(std::int32_t color);

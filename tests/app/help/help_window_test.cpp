@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHelpEngine>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -82,7 +83,7 @@ QStringList SearchWithWindow(frmHelp* window, const QString& words) {
   HelpSearchPane* pane = window->searchPane();
   QSignalSpy finished(pane, &HelpSearchPane::searchFinished);
   pane->search(words);
-  EXPECT_TRUE(finished.wait(60000));
+  EXPECT_EQ(finished.count(), 1);
   QStringList titles;
   auto* results = pane->findChild<QListWidget*>("lstSearchResults");
   for (int i = 0; i < results->count(); ++i) titles << results->item(i)->text();
@@ -177,7 +178,10 @@ TEST(QtHelp, SearchesFromAReadOnlyProgramFolder) {
   QTemporaryDir program;
   const QString helpFile = program.filePath("Table.qch");
   ASSERT_TRUE(QFile::copy(HELP_FILE, helpFile));
-  QFile(helpFile).setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  const QString indexFile = program.filePath("TableSearch.db");
+  ASSERT_TRUE(QFile::copy(SEARCH_INDEX, indexFile));
+  for (const QString& file : {helpFile, indexFile})
+    QFile(file).setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
   QFile(program.path()).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
   const QStringList before = QDir(program.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
@@ -187,9 +191,70 @@ TEST(QtHelp, SearchesFromAReadOnlyProgramFolder) {
     ASSERT_TRUE(f.help.window()->hasHelp()) << f.help.window()->problem().toStdString();
     EXPECT_TRUE(SearchWithWindow(f.help.window(), "железо").contains("26. Железо"));
   }
-  // Nothing was written beside the program: the index lives in the cache folder.
+  // Nothing was written beside the program: the help engine's files live in the cache folder.
   EXPECT_EQ(QDir(program.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
   QFile(program.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+namespace {
+
+// Types text key by key, as a keyboard with the text's letters would.
+void TypeText(QWidget* target, const QString& text) {
+  for (const QChar c : text) {
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent event(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QCoreApplication::sendEvent(target, &event);
+    }
+  }
+}
+
+}  // namespace
+
+TEST(QtHelp, SearchesAsTheUserTypesAndMarksTheWordsFound) {
+  HelpFixture f;
+  f.help.ShowHelpCommand("SEARCH");
+  frmHelp* window = f.help.window();
+  ASSERT_TRUE(window->hasHelp()) << window->problem().toStdString();
+  auto* query = window->findChild<QLineEdit*>("txtSearch");
+  auto* results = window->findChild<QListWidget*>("lstSearchResults");
+  TypeText(query, "железа");
+  ASSERT_GT(results->count(), 0);
+  EXPECT_EQ(results->item(0)->text(), "26. Железо");
+  EXPECT_TRUE(results->item(0)->data(Qt::UserRole + 1).toString().contains("<b>Железо</b>"));
+  QTest::keyClick(query, Qt::Key_Return);
+  EXPECT_EQ(window->currentTopic(), "html/Fe.htm");
+  TypeText(query, " qwzxj");
+  EXPECT_EQ(results->count(), 0);
+  EXPECT_EQ(window->findChild<QLabel*>("lblSearchStatus")->text(), "Ничего не найдено.");
+
+  query->setText("щёлочноземельные металлы");
+  ASSERT_GT(results->count(), 1);
+  emit results->itemClicked(results->item(0));
+  EXPECT_EQ(window->currentTopic(), "html/HelpOnTable.htm");
+  const auto* browser = window->findChild<QTextBrowser*>("txtHelpPage");
+  const QList<QTextEdit::ExtraSelection> marks = browser->extraSelections();
+  ASSERT_GE(marks.size(), 2);
+  for (const QTextEdit::ExtraSelection& mark : marks) {
+    const QString word = mark.cursor.selectedText().toLower().replace("ё", "е");
+    EXPECT_TRUE(word.startsWith("щелочноземельн") || word.startsWith("металл"))
+        << word.toStdString();
+  }
+  f.help.ShowHelpTopic("html/Fe.htm");
+  EXPECT_TRUE(browser->extraSelections().isEmpty());
+}
+
+TEST(QtHelp, SaysWhenTheSearchIndexIsMissing) {
+  QTemporaryDir program;
+  const QString helpFile = program.filePath("Table.qch");
+  ASSERT_TRUE(QFile::copy(HELP_FILE, helpFile));
+  HelpFixture f(helpFile);
+  f.help.ShowHelpCommand("SEARCH");
+  ASSERT_TRUE(f.help.window()->hasHelp());
+  EXPECT_TRUE(SearchWithWindow(f.help.window(), "железо").isEmpty());
+  const QString status = f.help.window()->findChild<QLabel*>("lblSearchStatus")->text();
+  EXPECT_TRUE(status.startsWith("Поиск недоступен: не читается указатель " +
+                                program.filePath("TableSearch.db")))
+      << status.toStdString();
 }
 
 TEST(QtHelp, SaysInRussianWhenTheHelpIsMissingOrBroken) {
