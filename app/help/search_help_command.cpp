@@ -8,8 +8,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "app/help/help_library.h"
 #include "app/help/search_help.h"
+#include "app/shell/services/help_library.h"
 
 namespace table {
 namespace {
