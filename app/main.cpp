@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <cstdio>
+#include <iostream>
 #include <memory>
 
+#include "app/command_line_options.h"
 #include "app/shell/display_check.h"
 #include "app/shell/resource_icon_style.h"
 #include "app/shell/session_bus.h"
@@ -12,6 +14,10 @@
 
 int main(int argc, char** argv) {
   table::StartupCheckpoint("main");
+  // --help and --version are answered before the display is asked for, and need none.
+  if (const auto status = table::AnswerCommandLine(argc, argv, std::cout, std::cerr)) {
+    return *status;
+  }
   if (!table::DisplayNamed()) {
     std::fprintf(stderr, "%s\n", table::kNoDisplayMessage);
     return 1;
@@ -28,6 +34,8 @@ int main(int argc, char** argv) {
   }
   table::StartupCheckpoint("application object");
   QApplication::setApplicationName("Table");
+  // Desktops find the program's menu entry, and with it its icon, by this name.
+  QApplication::setDesktopFileName("org.example.table");
   QApplication::setStyle(new table::ResourceIconStyle(QApplication::style()->name()));
   QApplication::setWindowIcon(table::SvgIcon(":/icons/app.svg"));
   table::InstallRussianTranslations(*app);
