@@ -35,11 +35,10 @@ void WriteHelp(std::ostream& out) {
       << "Периодическая система химических элементов. Без параметров открывает окно\n"
       << "программы; для него нужен графический дисплей.\n\n"
       << "Параметры:\n";
-  constexpr std::size_t kDescriptionColumn = 12;
+  constexpr std::size_t kLongNameWidth = 12;
   for (const Option& option : kOptions) {
-    const std::size_t gap = option.longName.size() < kDescriptionColumn
-                                ? kDescriptionColumn - option.longName.size()
-                                : 1;
+    const std::size_t gap =
+        option.longName.size() < kLongNameWidth ? kLongNameWidth - option.longName.size() : 1;
     out << "  " << option.shortName << ", " << option.longName << std::string(gap, ' ')
         << option.description << "\n";
   }
