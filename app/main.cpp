@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <cstdio>
+#include <iostream>
 #include <memory>
 
+#include "app/command_line_options.h"
 #include "app/help/search_help_command.h"
 #include "app/shell/icons/resource_icon_style.h"
 #include "app/shell/icons/svg_icon.h"
@@ -13,7 +15,12 @@
 
 int main(int argc, char** argv) {
   table::StartupCheckpoint("main");
+  // --search-help, --help and --version are answered before the display is asked for, and need
+  // none.
   if (const auto status = table::RunSearchHelpCommand(argc, argv)) return *status;
+  if (const auto status = table::AnswerCommandLine(argc, argv, std::cout, std::cerr)) {
+    return *status;
+  }
   if (!table::DisplayNamed()) {
     std::fprintf(stderr, "%s\n", table::kNoDisplayMessage);
     return 1;
@@ -30,6 +37,8 @@ int main(int argc, char** argv) {
   }
   table::StartupCheckpoint("application object");
   QApplication::setApplicationName("Table");
+  // Desktops find the program's menu entry, and with it its icon, by this name.
+  QApplication::setDesktopFileName("org.example.table");
   QApplication::setStyle(new table::ResourceIconStyle(QApplication::style()->name()));
   QApplication::setWindowIcon(table::SvgIcon(":/icons/app.svg"));
   table::InstallRussianTranslations(*app);

@@ -151,7 +151,8 @@ int WriteInPlace(int fd, const std::vector<std::uint8_t>& bytes, off_t oldSize) 
       ::fsync(fd) != 0) {
     if (code == 0) code = errno;
     if (::lseek(fd, 0, SEEK_SET) == 0) (void)WriteAll(fd, old.data(), old.size());
-    (void)::ftruncate(fd, oldSize);
+    // Best effort, as the lines around it: the write's own error is the one reported.
+    [[maybe_unused]] const int truncated = ::ftruncate(fd, oldSize);
     (void)::fsync(fd);
   }
   return code;

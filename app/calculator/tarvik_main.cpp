@@ -4,12 +4,14 @@
 #include <QLocale>
 #include <QTranslator>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/calculator/command_line.h"
 #include "app/calculator/frm_tarvik.h"
 #include "app/calculator/program_data.h"
+#include "app/shell/start/display_check.h"
 
 namespace {
 
@@ -19,6 +21,11 @@ constexpr const char* kUsage =
     "каждой, например: tarvik 'CuSO4*5H2O' 'K4[Fe(CN)6]'\n"
     "Код выхода: 0 — всё вычислено, 1 — ошибка в формуле, 2 — нет файла данных элементов,\n"
     "3 — не удалось вывести результат.\n";
+
+// Said instead of the toolkit's abort when the window has nowhere to go.
+constexpr const char* kWindowNeedsDisplayMessage =
+    "tarvik: окну калькулятора нужен графический дисплей (переменная DISPLAY или "
+    "WAYLAND_DISPLAY); без него формулу считают в командной строке: tarvik 'H2O'";
 
 std::string ProgramDirectory() {
   return QCoreApplication::applicationDirPath().toStdString();
@@ -42,7 +49,15 @@ int RunWithoutWindow(int argc, char** argv) {
 int main(int argc, char** argv) {
   if (argc > 1) return RunWithoutWindow(argc, argv);
 
-  QApplication app(argc, argv);
+  if (!table::DisplayNamed()) {
+    std::cerr << kWindowNeedsDisplayMessage << "\n";
+    return 1;
+  }
+  std::unique_ptr<QApplication> app;
+  {
+    const table::NoDisplayGuard guard(kWindowNeedsDisplayMessage);
+    app = std::make_unique<QApplication>(argc, argv);
+  }
   QApplication::setApplicationName("tarvik");
   QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
   QTranslator translator;

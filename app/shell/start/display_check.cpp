@@ -11,6 +11,7 @@ namespace table {
 namespace {
 
 QtMessageHandler g_previousHandler = nullptr;
+const char* g_noDisplayMessage = nullptr;
 
 // Qt's warnings from the same start, held back: without a display they would only bury the one
 // line that says what to do; with one they are passed on when the guard lifts.
@@ -27,7 +28,7 @@ bool Set(const char* name) {
 
 void FatalAsNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& text) {
   if (type == QtFatalMsg) {
-    std::fprintf(stderr, "%s\n", kNoDisplayMessage);
+    std::fprintf(stderr, "%s\n", g_noDisplayMessage);
     std::fflush(stderr);
     std::_Exit(1);
   }
@@ -44,7 +45,8 @@ bool DisplayNamed() {
   return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
 }
 
-NoDisplayGuard::NoDisplayGuard() {
+NoDisplayGuard::NoDisplayGuard(const char* message) {
+  g_noDisplayMessage = message;
   g_previousHandler = qInstallMessageHandler(FatalAsNoDisplay);
 }
 

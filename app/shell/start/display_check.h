@@ -12,11 +12,11 @@ extern const char* const kNoDisplayMessage;
 bool DisplayNamed();
 
 // Until the application object exists, Qt's fatal "could not connect to display" (a named
-// display that does not answer) ends the program with kNoDisplayMessage and status 1 instead of
+// display that does not answer) ends the program with the given message and status 1 instead of
 // an abort with Qt's advice to reinstall it. The guard lifts when this object goes.
 class NoDisplayGuard {
  public:
-  NoDisplayGuard();
+  explicit NoDisplayGuard(const char* message = kNoDisplayMessage);
   ~NoDisplayGuard();
   NoDisplayGuard(const NoDisplayGuard&) = delete;
   NoDisplayGuard& operator=(const NoDisplayGuard&) = delete;

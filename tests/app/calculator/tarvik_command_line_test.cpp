@@ -4,47 +4,16 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "program_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Runs the built program through the shell; environment is put before it, arguments after.
-Outcome RunTarvik(const std::string& program, const std::string& arguments,
-                  const std::string& environment = "") {
-  const fs::path folder = fs::temp_directory_path() / ("tarvik_cli_" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  const fs::path out = folder / "out.txt";
-  const fs::path err = folder / "err.txt";
-  const std::string command = environment + " '" + program + "' " + arguments + " >'" +
-                              out.string() + "' 2>'" + err.string() + "'";
-  const int raw = std::system(command.c_str());
-  Outcome run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = ReadFile(out);
-  run.err = ReadFile(err);
-  fs::remove_all(folder);
-  return run;
-}
-
 TEST(TarvikCommandLine, PrintsTheResultAndSucceeds) {
-  const Outcome run = RunTarvik(TARVIK_FILE, "'CuSO4*5H2O'");
+  const ProgramOutcome run = RunProgram(TARVIK_FILE, "'CuSO4*5H2O'");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_TRUE(run.out.starts_with("Формула: CuSO4*5H2O\nМолярная масса: 249,686 г/моль\n"))
@@ -54,7 +23,7 @@ TEST(TarvikCommandLine, PrintsTheResultAndSucceeds) {
 }
 
 TEST(TarvikCommandLine, BadFormulaGoesToStandardErrorWithStatusOne) {
-  const Outcome run = RunTarvik(TARVIK_FILE, "'H2O' 'H2So4'");
+  const ProgramOutcome run = RunProgram(TARVIK_FILE, "'H2O' 'H2So4'");
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(run.out.starts_with("Формула: H2O\n")) << run.out;
   EXPECT_EQ(run.err,
@@ -86,10 +55,25 @@ TEST(TarvikCommandLine, IonNotationIsExplainedAndLongFormulasRefused) {
 
 // A script on a server has no display: printing must not need one.
 TEST(TarvikCommandLine, NeedsNoDisplay) {
-  const Outcome run =
-      RunTarvik(TARVIK_FILE, "H2O", "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb");
+  const ProgramOutcome run =
+      RunProgram(TARVIK_FILE, "H2O", "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("Молярная масса: 18,0153 г/моль"), std::string::npos) << run.out;
+}
+
+// Without arguments the calculator opens its window; with no display for it, one line says how to
+// compute without one, where the toolkit would abort in English.
+TEST(TarvikCommandLine, WindowWithoutADisplaySaysHowToComputeInstead) {
+  for (const std::string display : {"", "DISPLAY=:93"}) {
+    SCOPED_TRACE(display);
+    const ProgramOutcome run =
+        RunProgram(TARVIK_FILE, "", std::string(kWithoutDisplay) + " " + display);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "tarvik: окну калькулятора нужен графический дисплей (переменная DISPLAY или "
+              "WAYLAND_DISPLAY); без него формулу считают в командной строке: tarvik 'H2O'\n");
+  }
 }
 
 TEST(TarvikCommandLine, MissingDataFileIsReportedNotCrashedOn) {
@@ -98,7 +82,7 @@ TEST(TarvikCommandLine, MissingDataFileIsReportedNotCrashedOn) {
   fs::create_directories(folder);
   const fs::path program = folder / "tarvik";
   fs::copy_file(TARVIK_FILE, program, fs::copy_options::overwrite_existing);
-  const Outcome run = RunTarvik(program.string(), "H2O");
+  const ProgramOutcome run = RunProgram(program.string(), "H2O");
   fs::remove_all(folder);
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
@@ -117,7 +101,7 @@ TEST(TarvikCommandLine, UnwritableOutputFails) {
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 3);
-    EXPECT_EQ(ReadFile(err),
+    EXPECT_EQ(ReadWholeFile(err),
               "Не удалось вывести результат: стандартный вывод закрыт или переполнен.\n");
     fs::remove(err);
   }
