@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/command_line_options.h"
-#include "program_run.h"
+#include "app/program_run.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "program_run.h"
+#include "app/program_run.h"
 
 namespace {
 
