@@ -1,4 +1,4 @@
-#include "help/generator/bodr_data.h"
+#include "properties/bodr_data.h"
 
 #include <cctype>
 #include <cerrno>
