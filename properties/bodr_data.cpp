@@ -93,6 +93,7 @@ BodrElements ParseBodrElements(const std::string& elementsText, const std::strin
     e.ionizationEnergy = Field(atom, "ionization");
     e.electronAffinity = Field(atom, "electronAffinity");
     e.covalentRadius = Field(atom, "radiusCovalent");
+    e.electronegativity = Field(atom, "electronegativityPauling");
     e.meltingPoint = Field(atom, "meltingpoint");
     e.boilingPoint = Field(atom, "boilingpoint");
     e.discoveryYear = Field(atom, "discoveryDate");

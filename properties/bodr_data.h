@@ -20,13 +20,14 @@ struct BodrElement {
   std::string symbol;
   std::string nameEnglish;
   std::string mass;
-  std::string ionizationEnergy;  // first ionisation energy, eV
-  std::string electronAffinity;  // eV
-  std::string covalentRadius;    // angstrom
-  std::string meltingPoint;      // K
-  std::string boilingPoint;      // K
-  std::string discoveryYear;     // "0" for elements known since antiquity
-  std::string discoveryCountry;  // codes separated by commas: "uk", "ru,us", "ancient"
+  std::string ionizationEnergy;   // first ionisation energy, eV
+  std::string electronAffinity;   // eV
+  std::string covalentRadius;     // angstrom
+  std::string electronegativity;  // Pauling scale
+  std::string meltingPoint;       // K
+  std::string boilingPoint;       // K
+  std::string discoveryYear;      // "0" for elements known since antiquity
+  std::string discoveryCountry;   // codes separated by commas: "uk", "ru,us", "ancient"
   std::vector<NaturalIsotope> isotopes;
 };
 
