@@ -23,7 +23,8 @@ struct Swatch {
 // What a legend shows, before it is laid out.
 struct LegendContent {
   std::string title;
-  std::string subtitle;  // the unit or the year
+  std::string subtitle;  // the unit, the temperature or the year
+  std::string separator = ", ";
   bool bar = false;
   std::string barMinimum;
   std::string barMaximum;
@@ -55,6 +56,7 @@ LegendContent ContentOf(const PropertyView& view) {
     LegendContent c;
     c.title = PropertyViewName(view.kind);
     c.subtitle = "при " + std::to_string(view.temperature) + " K";
+    c.separator = " ";
     for (MatterState s :
          {MatterState::Solid, MatterState::Liquid, MatterState::Gas, MatterState::Unknown})
       c.swatches.push_back({StatePaint(s), StateName(s)});
@@ -63,6 +65,7 @@ LegendContent ContentOf(const PropertyView& view) {
   LegendContent c = PropertyContent(ElementProperty::DiscoveryYear);
   c.title = PropertyViewName(view.kind);
   c.subtitle = YearText(view.year);
+  c.separator = ": ";
   c.swatches.insert(c.swatches.begin(), {kUndiscoveredPaint, "ещё не открыт"});
   return c;
 }
@@ -90,7 +93,7 @@ void DrawSwatches(DrawingSurface& s, const std::vector<Swatch>& swatches, double
 void DrawTitle(DrawingSurface& s, const LegendContent& c, double x, double y, bool twoLines) {
   s.setFontSize(8);
   s.setFontBold(true);
-  const std::string joined = c.subtitle.empty() ? c.title : c.title + ", " + c.subtitle;
+  const std::string joined = c.subtitle.empty() ? c.title : c.title + c.separator + c.subtitle;
   Label(s, x, y, twoLines ? c.title : joined);
   s.setFontBold(false);
   if (twoLines && !c.subtitle.empty()) Label(s, x, y + 220, c.subtitle);
