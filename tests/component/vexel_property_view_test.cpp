@@ -2,7 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDate>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -104,7 +104,7 @@ TEST_F(VexelPropertyViewTest, SettersCheckTheirRangeAndRedraw) {
     std::vector<std::int32_t> accepted;
     std::vector<std::int32_t> refused;
   };
-  const int thisYear = QDate::currentDate().year();
+  const int thisYear = QDateTime::currentDateTimeUtc().date().year();
   const Case cases[] = {
       {&vexel::VexelControl::setPropertyView,
        &vexel::VexelControl::PropertyView,
