@@ -153,7 +153,10 @@ void DrawPropertyLegend(const TableDrawContext& context, const PropertyView& vie
   if (view.kind == PropertyViewKind::None) return;
   DrawingSurface& s = context.surface;
   s.setFontName(kTableFontName);
-  s.setForeColor(kBlack);
+  // The legend stands on the table's background, which the user may have made dark; a system
+  // colour is the light window background.
+  const Color back = s.backColor();
+  s.setForeColor(IsSystemColor(back) ? kBlack : TextColorOn(back));
   const LegendArea area = PropertyLegendArea(context.options);
   const LegendContent content = ContentOf(view);
   if (area.upright)

@@ -200,6 +200,28 @@ TEST_F(PropertyLegendTest, EveryCellsTextsContrastWithItsFill) {
   }
 }
 
+TEST_F(PropertyLegendTest, LegendTextsReadOnTheTablesBackground) {
+  for (const Color back : {kSystemWindowBackground, kWhite, kBlack, RgbColor(0, 0, 128)}) {
+    ElementDataFile file;
+    file.Open((s_dir / "Elements.dat").string());
+    Drawing drawing;
+    DrawingSurface surface(drawing, m_metrics);
+    surface.setBackColor(back);
+    const PropertyView view{PropertyViewKind::StatesOfMatter, 298, 2000};
+    DrawTable(surface, DisplayOptions(), clsTableColors(), file, PropertyViewPainter(view));
+    const Drawing cells = Draw(DisplayOptions(), CellsOnly(view));
+    const Color page = IsSystemColor(back) ? kWhite : back;
+    int texts = 0;
+    for (std::size_t i = cells.commands().size(); i < drawing.commands().size(); ++i) {
+      const DrawCommand& c = drawing.commands()[i];
+      if (c.kind != Kind::Text) continue;
+      ++texts;
+      EXPECT_GE(ContrastRatio(c.color, page), 4.5) << c.text;
+    }
+    EXPECT_GE(texts, 5);
+  }
+}
+
 TEST_F(PropertyLegendTest, ViewNoneDrawsNoLegend) {
   const Drawing drawing = Draw(DisplayOptions(), PropertyViewPainter(PropertyView()));
   const Drawing cells = Draw(DisplayOptions(), CellsOnly(PropertyView()));
