@@ -111,7 +111,14 @@ TEST_F(PropertyViewChooserTest, ColourModesLeaveTheViewAndRestoreTheSchemeAsItWa
     EXPECT_EQ(halden().PropertyView(), 0) << item;
     EXPECT_EQ(halden().DifferSPDF(), spdf);
     EXPECT_EQ(halden().DifferMetalsNonmetals(), metals);
+    EXPECT_EQ(m_host.menuItem("mnuView_DifferSPDF")->isChecked(), spdf);
+    EXPECT_EQ(m_host.menuItem("mnuDifferMtlsNonmtls")->isChecked(), metals);
   }
+  m_host.menuItem("mnuPropertyView_9")->trigger();
+  m_host.button("InvertColors")->trigger();
+  EXPECT_EQ(halden().PropertyView(), 0);
+  EXPECT_FALSE(halden().InvertColors());
+  EXPECT_FALSE(m_host.button("InvertColors")->isChecked());
   // Without a view the items toggle as they always did.
   m_host.menuItem("mnuView_DifferSPDF")->trigger();
   EXPECT_EQ(halden().DifferSPDF(), !spdf);
