@@ -82,4 +82,30 @@ void BM_RefreshUnchanged(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshUnchanged)->Unit(benchmark::kMillisecond);
 
+// A property view's value changes as a dragged slider changes it, then the control is painted:
+// each step draws the table anew in the new colours.
+void PropertyViewAt(benchmark::State& state, std::int32_t zoom) {
+  HostedControl& host = Host();
+  host.control().ZoomTable(zoom);
+  host.control().setPropertyView(9);  // the states of matter
+  std::int32_t kelvin = 298;
+  for (auto _ : state) {
+    kelvin = kelvin >= 3000 ? 298 : kelvin + 7;
+    host.control().setViewTemperature(kelvin);
+    host.paintViewport();
+  }
+  host.control().setPropertyView(0);
+  host.control().ZoomTable(100);
+}
+
+void BM_PropertyViewAt100(benchmark::State& state) {
+  PropertyViewAt(state, 100);
+}
+BENCHMARK(BM_PropertyViewAt100)->Unit(benchmark::kMillisecond);
+
+void BM_PropertyViewAt200(benchmark::State& state) {
+  PropertyViewAt(state, 200);
+}
+BENCHMARK(BM_PropertyViewAt200)->Unit(benchmark::kMillisecond);
+
 }  // namespace

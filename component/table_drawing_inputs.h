@@ -6,6 +6,7 @@
 #include <string>
 
 #include "table/display_options.h"
+#include "table/property_view.h"
 #include "table/table_colors.h"
 
 namespace vexel {
@@ -23,6 +24,7 @@ struct TableDrawingInputs {
   std::string dataFile;
   std::filesystem::file_time_type dataFileWritten;
   std::uintmax_t dataFileSize = 0;
+  periodic::PropertyView view;
 
   bool operator==(const TableDrawingInputs&) const = default;
 };

@@ -8,6 +8,7 @@
 #include "component/vexel_interface.h"
 #include "table/display_options.h"
 #include "table/drawing.h"
+#include "table/property_view.h"
 
 class QImage;
 class QPainter;
@@ -141,6 +142,13 @@ class Vexel : public QWidget, public VexelControl {
   Q_INVOKABLE Error AskElementInfo(std::int32_t n) override;
   Q_INVOKABLE Error SavePicture(QString& filename, const QString& format) override;
 
+  Q_INVOKABLE std::int32_t PropertyView() const override;
+  Q_INVOKABLE Error setPropertyView(std::int32_t view) override;
+  Q_INVOKABLE std::int32_t ViewTemperature() const override { return m_propertyView.temperature; }
+  Q_INVOKABLE Error setViewTemperature(std::int32_t kelvin) override;
+  Q_INVOKABLE std::int32_t ViewYear() const override { return m_propertyView.year; }
+  Q_INVOKABLE Error setViewYear(std::int32_t year) override;
+
   // The full-size picture and the zoomed picture's place and size, in twips.
   const periodic::Drawing& fullPicture() const { return m_picOutPicture; }
   QRectF outputGeometry() const;
@@ -211,6 +219,7 @@ class Vexel : public QWidget, public VexelControl {
   std::int32_t m_markedElement = 0;
   std::int32_t m_focusedElement = 1;
   bool m_focusFrameVisible = false;
+  periodic::PropertyView m_propertyView;
 };
 
 }  // namespace vexel

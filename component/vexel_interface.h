@@ -184,6 +184,22 @@ class VexelControl {
   // Writes the picture in a format: "BMP" exactly as SaveAsBitmap, "PNG" at the current zoom,
   // "SVG" and "PDF" as vectors of the full-size table. Other formats are refused.
   virtual Error SavePicture(QString& filename, const QString& format) = 0;
+
+  // Property views: the cells coloured by an element property, by the state of matter at a
+  // temperature or by the discoveries up to a year, with a legend drawn into the picture, so
+  // that printing and saving show it. Views: 0 none (the colour scheme, exactly as without
+  // views), 1..8 electronegativity, atomic mass, first ionisation energy, electron affinity,
+  // covalent radius, melting point, boiling point, discovery year; 9 the states of matter; 10
+  // the discovery timeline. A value out of range is refused with error 5 and changes nothing.
+  // None of them is saved with the control's properties; the host keeps them.
+  virtual std::int32_t PropertyView() const = 0;
+  virtual Error setPropertyView(std::int32_t view) = 0;
+  // The temperature of the states of matter, 0..6000 K; 298 at first.
+  virtual std::int32_t ViewTemperature() const = 0;
+  virtual Error setViewTemperature(std::int32_t kelvin) = 0;
+  // The year of the timeline, -1000 (antiquity) to the current year; the current year at first.
+  virtual std::int32_t ViewYear() const = 0;
+  virtual Error setViewYear(std::int32_t year) = 0;
 };
 
 // The library's entry point: the plugin object.

@@ -192,8 +192,12 @@ void Vexel::paintMarks(QPainter& painter, double pixelsPerTwip) const {
 QString Vexel::elementFacts(int n) {
   if (!IsElement(n)) return {};
   try {
-    return QString::fromStdString(
+    QString facts = QString::fromStdString(
         periodic::ElementFactsHtml(n, m_state.dataFile.ReadElementRecord(n)));
+    QString viewFact =
+        QString::fromStdString(periodic::PropertyViewFact(m_propertyView, n)).toHtmlEscaped();
+    if (!viewFact.isEmpty()) facts += "<br>" + viewFact.replace('\n', "<br>");
+    return facts;
   } catch (const periodic::DataError&) {
     return QString("Элемент %1").arg(n);
   }

@@ -43,12 +43,17 @@ Error Vexel::Refresh() {
 Error Vexel::ShowTable() {
   emit ChangeStatusbarText(QStringLiteral("Рисую таблицу..."));
   std::optional<TableDrawingInputs> inputs = CurrentDrawingInputs(m_state, m_backColor);
+  if (inputs) inputs->view = m_propertyView;
   if (!inputs || inputs != m_drawnFrom) {
     m_drawnFrom.reset();
     periodic::DrawingSurface surface(m_picOutPicture, TableMetrics());
     surface.setBackColor(m_backColor);
     try {
-      periodic::DrawTable(surface, m_state.options, m_state.colors().scheme(), m_state.dataFile);
+      if (m_propertyView.kind == periodic::PropertyViewKind::None)
+        periodic::DrawTable(surface, m_state.options, m_state.colors().scheme(), m_state.dataFile);
+      else
+        periodic::DrawTable(surface, m_state.options, m_state.colors().scheme(), m_state.dataFile,
+                            periodic::PropertyViewPainter(m_propertyView));
     } catch (const periodic::DataError& e) {
       picOutput->update();
       // The host's status bar does not stay on "drawing" for a table that cannot be drawn.

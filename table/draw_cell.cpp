@@ -8,6 +8,7 @@ struct CellColours {
   bool filled;
   Color fill;
   Color symbol;
+  Color text = kBlack;
 };
 
 CellColours ColoursOf(const TableDrawContext& context, Color blockColour,
@@ -37,10 +38,10 @@ void DrawSymbol(DrawingSurface& s, const ElementRecord& record, Color colour, do
   s.printLine(record.Symbol);
 }
 
-void DrawName(const TableDrawContext& context, const ElementRecord& record, double x) {
+void DrawName(const TableDrawContext& context, const ElementRecord& record, double x, Color text) {
   DrawingSurface& s = context.surface;
   s.setFontSize(7);
-  s.setForeColor(kBlack);
+  s.setForeColor(text);
   s.setCurrentX(x + 25);
   s.setCurrentY(s.currentY() + 50);
   if (context.options.ShowElementsName)
@@ -73,11 +74,16 @@ void DrawCell(const TableDrawContext& context, Color blockColour, int n,
               const ElementRecord& record, double x, double y) {
   DrawingSurface& s = context.surface;
   s.setFontBold(false);
-  const CellColours colours = ColoursOf(context, blockColour, record);
+  CellColours colours = ColoursOf(context, blockColour, record);
+  if (context.painter) {
+    const CellPaint paint = context.painter->paintOf(n);
+    PaintCellBackground(s, paint, x, y);
+    colours = {false, paint.fill, paint.text, paint.text};
+  }
   if (colours.filled) s.filledBox(x, y, x + kCellWidth, y + kCellHeight, colours.fill);
   s.box(x, y, x + kCellWidth, y + kCellHeight, kBlack);
   DrawSymbol(s, record, colours.symbol, x, y);
-  DrawName(context, record, x);
+  DrawName(context, record, x, colours.text);
   DrawNumberAndMass(context, n, record, x, y);
 }
 

@@ -32,24 +32,26 @@ bool BlockColourOf(const ElementRecord& record, const clsTableColors& colors, Co
 void DrawBracketedHydrogen(const TableDrawContext& context) {
   DrawingSurface& s = context.surface;
   const TableOrigin& o = context.origin;
+  if (context.painter) PaintCellBackground(s, context.painter->paintOf(1), o.X, o.Y);
   s.box(o.X, o.Y, o.X + kCellWidth, o.Y + kCellHeight, kBlack);
   s.setFontSize(15);
   const bool blockColours = context.options.DifferSPDF && !context.options.InvertColors;
   s.setForeColor(blockColours ? context.colors.SColor() : kBlack);
+  if (context.painter) s.setForeColor(context.painter->paintOf(1).text);
   s.setCurrentX(o.X + 25);
   s.setCurrentY(o.Y);
   s.printLine("(H)");
 }
 
-}  // namespace
-
-void DrawTable(DrawingSurface& surface, const DisplayOptions& options, const clsTableColors& colors,
-               ElementDataFile& dataFile) {
+// The table in the scheme's colours, or with the painter's cells.
+void DrawTableWith(DrawingSurface& surface, const DisplayOptions& options,
+                   const clsTableColors& colors, ElementDataFile& dataFile,
+                   const CellPainter* painter) {
   surface.setFontName(kTableFontName);
   surface.clear();
   const SurfaceSize size = SurfaceSizeOf(options);
   surface.setSize(size.width, size.height);
-  const TableDrawContext context{surface, options, colors, TableOriginOf(options)};
+  const TableDrawContext context{surface, options, colors, TableOriginOf(options), painter};
 
   TableCursor cursor{context.origin.X, context.origin.Y, 0};
   Color blockColour = kBlack;
@@ -62,6 +64,21 @@ void DrawTable(DrawingSurface& surface, const DisplayOptions& options, const cls
   }
   DrawBracketedHydrogen(context);
   DrawFrame(context);
+}
+
+}  // namespace
+
+void DrawTable(DrawingSurface& surface, const DisplayOptions& options, const clsTableColors& colors,
+               ElementDataFile& dataFile) {
+  DrawTableWith(surface, options, colors, dataFile, nullptr);
+}
+
+void DrawTable(DrawingSurface& surface, const DisplayOptions& options, const clsTableColors& colors,
+               ElementDataFile& dataFile, const CellPainter& painter) {
+  DrawTableWith(surface, options, colors, dataFile, &painter);
+  // The legend goes last so that nothing is drawn over it.
+  const TableDrawContext context{surface, options, colors, TableOriginOf(options), &painter};
+  painter.drawLegend(context);
 }
 
 }  // namespace periodic

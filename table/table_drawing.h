@@ -2,12 +2,13 @@
 
 #include <string>
 
-#include "table/table_colors.h"
 #include "data/element_data_file.h"
 #include "data/element_record.h"
+#include "table/cell_painter.h"
 #include "table/color.h"
 #include "table/display_options.h"
 #include "table/drawing_surface.h"
+#include "table/table_colors.h"
 #include "table/table_layout.h"
 
 namespace periodic {
@@ -19,6 +20,8 @@ struct TableDrawContext {
   const DisplayOptions& options;
   const clsTableColors& colors;
   TableOrigin origin;
+  // Recolours the element cells; none draws the colour scheme's table.
+  const CellPainter* painter = nullptr;
 };
 
 inline constexpr const char* kTableFontName = "arial cyr";
@@ -28,6 +31,10 @@ inline constexpr const char* kTableFontName = "arial cyr";
 // a record cannot be read; the surface then keeps what was drawn so far.
 void DrawTable(DrawingSurface& surface, const DisplayOptions& options, const clsTableColors& colors,
                ElementDataFile& dataFile);
+
+// The same table with the element cells painted by the painter, and its legend.
+void DrawTable(DrawingSurface& surface, const DisplayOptions& options, const clsTableColors& colors,
+               ElementDataFile& dataFile, const CellPainter& painter);
 
 // Draws the cell of element n, whose record is given, with its top-left corner at (x, y).
 void DrawCell(const TableDrawContext& context, Color blockColour, int n,

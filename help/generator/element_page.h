@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "data/element_record.h"
-#include "help/generator/bodr_data.h"
+#include "properties/bodr_data.h"
 
 namespace periodic {
 

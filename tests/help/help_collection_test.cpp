@@ -9,7 +9,7 @@
 #include "app/help/help_collection.h"
 #include "app/help/help_topics.h"
 #include "data/builtin_records.h"
-#include "help/generator/bodr_data.h"
+#include "properties/bodr_data.h"
 #include "help/generator/element_page.h"
 #include "help/generator/element_text.h"
 #include "help/generator/help_project.h"

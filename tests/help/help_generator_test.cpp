@@ -2,7 +2,7 @@
 
 #include "data/builtin_records.h"
 #include "data/data_error.h"
-#include "help/generator/bodr_data.h"
+#include "properties/bodr_data.h"
 #include "help/generator/element_page.h"
 #include "help/generator/element_place.h"
 #include "help/generator/element_text.h"

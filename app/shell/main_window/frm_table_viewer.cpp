@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -18,6 +20,8 @@
 #include "app/shell/find/element_finder.h"
 #include "app/shell/icons/svg_icon.h"
 #include "app/shell/main_window/wheel_scroll.h"
+#include "app/shell/property_views/property_view_chooser.h"
+#include "app/shell/property_views/property_view_settings.h"
 #include "app/shell/services/control_loader.h"
 #include "app/shell/services/lazy_help.h"
 #include "data/data_error.h"
@@ -74,6 +78,8 @@ frmTableViewer::frmTableViewer(const MainWindowSetup& setup) : m_setup(setup) {
   connectControl();
   runLoadSequence();
   m_finder = new ElementFinder(*this, *tlbToolbar, *m_halden, m_dataFile);
+  m_propertyViews = new PropertyViewChooser(*this, *menuBar()->findChild<QMenu*>("mnuView"),
+                                            *tlbToolbar, *m_halden, PropertyViewIniPath());
 }
 
 frmTableViewer::~frmTableViewer() {

@@ -30,6 +30,7 @@ class QToolButton;
 namespace table {
 
 class ElementFinder;
+class PropertyViewChooser;
 class frmModifyColors;
 
 // What the main window needs from outside: where the control library lies, the dialogs it
@@ -70,6 +71,7 @@ class frmTableViewer : public QMainWindow {
   // The pool of element card windows and the File menu's list of the open ones.
   ViewerWindows& viewerWindows() { return *m_viewerWindows; }
   ElementFinder* finder() { return m_finder; }
+  PropertyViewChooser* propertyViews() { return m_propertyViews; }
 
   // Commands, as the menus, the toolbar and the keys run them.
   void toggleView(const char* property);
@@ -171,6 +173,7 @@ class frmTableViewer : public QMainWindow {
   QLabel* m_statusTime = nullptr;
   QTimer* m_clock = nullptr;
   ElementFinder* m_finder = nullptr;
+  PropertyViewChooser* m_propertyViews = nullptr;
   // Last, so that the cards go before anything they use.
   std::unique_ptr<ViewerWindows> m_viewerWindows;
 };

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/shell/main_window/frm_table_viewer.h"
+#include "app/shell/property_views/property_view_chooser.h"
 
 namespace table {
 namespace {
@@ -29,6 +30,11 @@ constexpr CheckMirror kCheckMirrors[] = {
 
 void frmTableViewer::toggleView(const char* property) {
   if (!m_halden) return;
+  if (m_propertyViews && m_propertyViews->leaveForColourMode(QString::fromLatin1(property))) {
+    // The property stays; the item's and the button's check marks go back to it.
+    mirrorProperty(QString::fromLatin1(property));
+    return;
+  }
   QObject* control = m_halden->widget();
   control->setProperty(property, !control->property(property).toBool());
   mirrorProperty(QString::fromLatin1(property));

@@ -1,4 +1,4 @@
-#include "help/generator/bodr_data.h"
+#include "properties/bodr_data.h"
 
 #include <algorithm>
 #include <cctype>
@@ -132,6 +132,7 @@ BodrElements ParseBodrElements(const std::string& elementsText, const std::strin
     e.electronAffinity = Field(atom, "electronAffinity");
     e.electronAffinityError = FieldAttribute(atom, "electronAffinity", "errorValue");
     e.covalentRadius = Field(atom, "radiusCovalent");
+    e.electronegativity = Field(atom, "electronegativityPauling");
     e.meltingPoint = Field(atom, "meltingpoint");
     e.boilingPoint = Field(atom, "boilingpoint");
     e.discoveryYear = Field(atom, "discoveryDate");

@@ -37,6 +37,7 @@ struct BodrElement {
   std::string electronAffinity;          // eV
   std::string electronAffinityError;     // uncertainty in units of its last digit, "3" for 0.151(3)
   std::string covalentRadius;            // angstrom
+  std::string electronegativity;         // Pauling scale
   std::string meltingPoint;              // K
   std::string boilingPoint;              // K
   std::string discoveryYear;             // "0" for elements known since antiquity
