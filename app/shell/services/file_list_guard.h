@@ -8,9 +8,10 @@ class QWidget;
 namespace table {
 
 // Icons and type names for a file list that never read a file: a folder is a folder, a file's
-// type follows its name's extension alone. Qt's own provider guesses a file's type from its
-// first bytes where the name does not tell, and reading /proc/kmsg, or a FIFO's peers, waits
-// for ever; the file dialog asks for types on its interface thread as well.
+// type follows its name's extension alone. Qt's own provider looks up a file's icon by its MIME
+// type, which it guesses from the file's first bytes where the name does not tell; the file list
+// asks for it on the interface thread for every path it is given (the folder browsed into, the
+// name typed), and reading /proc/kmsg waits for ever for the next kernel message.
 class ContentBlindIconProvider : public QFileIconProvider {
  public:
   using QFileIconProvider::icon;

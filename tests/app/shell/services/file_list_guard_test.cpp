@@ -15,9 +15,10 @@ namespace {
 using table::KeepFileListsFromReadingFiles;
 using table::SharedContentBlindIcons;
 
-// Qt's provider tells a file's type from its first bytes where the name does not: listing
-// /proc/kmsg so reads it and waits for kernel messages. The program's provider goes by the
-// name alone, so a file without an extension that holds a PNG picture is just a file.
+// Qt's provider tells a file's type, and looks up its icon, from its first bytes where the name
+// does not tell: a file list so reads /proc/kmsg on the interface thread and waits for kernel
+// messages. The program's provider goes by the name alone, so a file without an extension that
+// holds a PNG picture is just a file.
 TEST(FileListGuard, TypesAndIconsNeverComeFromTheFilesContents) {
   QTemporaryDir dir;
   QFile picture(dir.filePath("picture"));
@@ -62,7 +63,7 @@ TEST(FileListGuard, EveryFileListOfTheDialogsUsesTheProvider) {
   QFileDialog opened(nullptr, "proc", start.path());
   opened.setOption(QFileDialog::DontUseNativeDialog);
   opened.show();
-  EXPECT_TRUE(usesProvider(opened));
+  ASSERT_TRUE(usesProvider(opened));
   // Listing /proc now asks the provider, which reads no file: closing does not wait for ever.
   opened.setDirectory("/proc");
   opened.close();
