@@ -14,23 +14,21 @@ QString RegistryNumberText(std::uint32_t value) {
 
 namespace {
 
-// The system-information programs of the desktops, each under the names XDG_CURRENT_DESKTOP
-// gives its desktop.
+// The system-information programs of the desktops, each with the names, separated by colons,
+// that XDG_CURRENT_DESKTOP gives its desktops.
 struct DesktopProgram {
-  QStringList desktops;
-  QString program;
+  const char* desktops;
+  const char* program;
 };
 
-const DesktopProgram kDesktopPrograms[] = {
-    {{"KDE"}, "kinfocenter"},
-    {{"GNOME", "Unity", "Cinnamon", "Budgie", "Pantheon"}, "gnome-system-monitor"},
-    {{"XFCE"}, "xfce4-taskmanager"},
-    {{"MATE"}, "mate-system-monitor"},
-    {{"LXDE", "LXQt"}, "lxtask"},
+constexpr DesktopProgram kDesktopPrograms[] = {
+    {"KDE", "kinfocenter"},        {"GNOME:Unity:Cinnamon:Budgie:Pantheon", "gnome-system-monitor"},
+    {"XFCE", "xfce4-taskmanager"}, {"MATE", "mate-system-monitor"},
+    {"LXDE:LXQt", "lxtask"},
 };
 
 // Programs of no one desktop, tried after the desktop's own, and before the other desktops'.
-const char* const kGeneralPrograms[] = {"hardinfo", "hardinfo2"};
+constexpr const char* kGeneralPrograms[] = {"hardinfo", "hardinfo2"};
 
 }  // namespace
 
@@ -46,10 +44,11 @@ QStringList LinuxRegistry::SysInfoPrograms(const QString& desktop) {
   QStringList own;
   QStringList others;
   for (const DesktopProgram& entry : kDesktopPrograms) {
+    const QStringList desktops = QString::fromLatin1(entry.desktops).split(QLatin1Char(':'));
     const bool ours = std::any_of(names.begin(), names.end(), [&](const QString& name) {
-      return entry.desktops.contains(name, Qt::CaseInsensitive);
+      return desktops.contains(name, Qt::CaseInsensitive);
     });
-    (ours ? own : others) << entry.program;
+    (ours ? own : others) << QString::fromLatin1(entry.program);
   }
   for (const char* program : kGeneralPrograms) own << QString::fromLatin1(program);
   return own + others + QStringList{QStringLiteral("ksysguard")};
