@@ -65,7 +65,11 @@ int FieldWidthFor(const QLineEdit& field) {
 
 ElementFinder::ElementFinder(QMainWindow& window, QToolBar& toolbar, vexel::VexelControl& control,
                              periodic::ElementDataFile& dataFile)
-    : QObject(&window), m_window(window), m_control(control), m_dataFile(dataFile) {
+    : QObject(&window),
+      m_window(window),
+      m_toolbar(toolbar),
+      m_control(control),
+      m_dataFile(dataFile) {
   toolbar.addSeparator();
   QAction* button =
       toolbar.addAction(DesktopOrOwnIcon("edit-find", ":/icons/Find.svg"), "Найти элемент");
@@ -104,8 +108,28 @@ void ElementFinder::buildBar() {
       ReadableMutedColor(fieldPalette.color(QPalette::Text), fieldPalette.color(QPalette::Base)));
   txtFind->setPalette(fieldPalette);
   tlbFind->addWidget(lblFindHint);
-  // On the toolbar's line, so that it shifts nothing when there is room beside the toolbar.
+  // The field and its longest hint keep their room on the line; when the window is made narrower
+  // while finding, the main toolbar gives way (its last buttons move behind its extension arrow).
+  int hintWidth = 0;
+  for (const char* longest : {"Не найдено", "110 из 110"}) {
+    lblFindHint->setText(QString::fromUtf8(longest));
+    hintWidth = std::max(hintWidth, lblFindHint->sizeHint().width());
+  }
+  lblFindHint->clear();
+  lblFindHint->setMinimumWidth(hintWidth);
+  tlbFind->setMinimumWidth(tlbFind->sizeHint().width());
+  // On the toolbar's line, so that it shifts nothing when there is room beside the toolbar, and
+  // on a line of its own when there is not (see placeBar).
   m_window.addToolBar(Qt::TopToolBarArea, tlbFind);
+}
+
+void ElementFinder::placeBar() {
+  // The toolbar's own buttons, the bar, and a little room for the handles and the spacing.
+  constexpr int kLineSpacing = 16;
+  const int toolbar = m_toolbar.isVisible() ? m_toolbar.sizeHint().width() : 0;
+  const bool room = toolbar + tlbFind->sizeHint().width() + kLineSpacing <= m_window.width();
+  if (room && m_window.toolBarBreak(tlbFind)) m_window.removeToolBarBreak(tlbFind);
+  if (!room && !m_window.toolBarBreak(tlbFind)) m_window.insertToolBarBreak(tlbFind);
 }
 
 bool ElementFinder::isOpen() const {
@@ -123,6 +147,7 @@ void ElementFinder::open() {
     m_records.clear();
   }
   if (tlbFind == nullptr) buildBar();
+  placeBar();
   tlbFind->show();
   txtFind->setFocus(Qt::ShortcutFocusReason);
   txtFind->selectAll();

@@ -133,6 +133,18 @@ TEST_F(ElementFinderTest, HintAndPlaceholderAreReadableAndWhole) {
   auto* label = m_host.window->findChild<QLabel*>("lblFindHint");
   EXPECT_EQ(label->text(), "Не найдено");
   EXPECT_TRUE(label->isEnabled());
+  // Whole, and the toolbar whole too, in a window of the design size and in a narrower one.
+  for (const int width : {m_host.window->width(), 560}) {
+    SCOPED_TRACE(width);
+    finder().close();
+    m_host.window->resize(width, m_host.window->height());
+    finder().open();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_GE(label->width(), label->sizeHint().width());
+    auto* toolbar = m_host.window->findChild<QToolBar*>("tlbToolbar");
+    EXPECT_TRUE(toolbar->widgetForAction(m_host.button("HelpContents"))->isVisible());
+  }
   const QColor background = label->parentWidget()->palette().color(QPalette::Window);
   EXPECT_GE(contrast(label->palette().color(QPalette::WindowText), background), 4.5);
   EXPECT_GE(contrast(field()->palette().color(QPalette::PlaceholderText),
