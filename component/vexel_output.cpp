@@ -38,12 +38,12 @@ Error Vexel::PrintTable() {
                                               static_cast<float>(printable.height()));
   QString failure;
   if (z <= 0 || SW <= 0 || SH <= 0) {
-    failure = "Error 482. Printer error. Error source - Vexel";
+    failure = "Error 482. Ошибка принтера. Error source - Vexel";
   } else {
     QPainter painter;
     if (!painter.begin(&printer)) {
       failure =
-          "Error 482. Printer error: the printer could not start the document. "
+          "Error 482. Ошибка принтера: принтер не смог начать документ. "
           "Error source - Vexel";
     } else {
       // Twips become printer pixels at the printer's own resolution.
@@ -52,7 +52,7 @@ Error Vexel::PrintTable() {
       periodic::RenderDrawingInto(m_picOutPicture, painter, target);
       if (!painter.end())
         failure =
-            "Error 482. Printer error: the document could not be finished. "
+            "Error 482. Ошибка принтера: документ не удалось завершить. "
             "Error source - Vexel";
     }
   }

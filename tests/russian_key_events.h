@@ -16,6 +16,7 @@ struct RussianKey {
 inline constexpr RussianKey kRussianKeys[] = {
     {Qt::Key_Q, u'Й', u'й', 24}, {Qt::Key_P, u'З', u'з', 33}, {Qt::Key_N, u'Т', u'т', 57},
     {Qt::Key_V, u'М', u'м', 55}, {Qt::Key_Z, u'Я', u'я', 52}, {Qt::Key_F, u'А', u'а', 41},
+    {Qt::Key_C, u'С', u'с', 54}, {Qt::Key_X, u'Ч', u'ч', 53}, {Qt::Key_A, u'Ф', u'ф', 38},
 };
 
 inline const RussianKey& RussianKeyFor(Qt::Key latin) {

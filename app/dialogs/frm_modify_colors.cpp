@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/dialogs/color_chooser.h"
 #include "app/dialogs/color_swatch.h"
@@ -20,6 +21,7 @@ constexpr int kRowHeight = 375;
 constexpr int kButtonSize = 375;
 constexpr int kBackgroundRow = 8;
 constexpr int kFirstTypeRow = 9;
+constexpr int kFirstTypeRowTop = 240;
 
 // The samples of the four blocks, two characters each.
 constexpr const char* kSamples = "HeO FeU ";
@@ -117,7 +119,6 @@ void frmModifyColors::createRow(int row, QWidget* parent, int top, int swatchLef
 
   QPushButton* button = Named(new QPushButton(">>", parent), "cbChangeColor_" + index);
   PlaceInTwips(button, buttonLeft, top, kButtonSize, kButtonSize);
-  button->setAutoDefault(false);
   connect(button, &QPushButton::clicked, this, [this, row] { chooseColor(row); });
   cbChangeColor[row] = button;
 }
@@ -139,19 +140,22 @@ void frmModifyColors::createControls() {
   for (int i = 0; i < 4; ++i) {
     createRow(i, fraSPDFColors, rowTops[i], 120, 720, 1080);
     createRow(4 + i, fraMetalicProperties, rowTops[i], 120, 600, 1680);
-    createRow(kFirstTypeRow + i, fraElementTypeColors, 240 + 480 * i, 120, 600, 2280);
+    createRow(kFirstTypeRow + i, fraElementTypeColors, kFirstTypeRowTop + 480 * i, 120, 600, 2280);
   }
   chbDifferByElementType =
       Named(new QCheckBox("Типы элементов:", fraElementTypeColors), "chbDifferByElementType");
   chbDifferByElementType->move(TwipsToPixels(240), 0);
   chbDifferByElementType->adjustSize();
+  // It ends above the first row, so that its filled background leaves the swatch's top edge be.
+  chbDifferByElementType->resize(
+      chbDifferByElementType->width(),
+      std::min(chbDifferByElementType->height(), TwipsToPixels(kFirstTypeRowTop)));
   chbDifferByElementType->setAutoFillBackground(true);
   connect(chbDifferByElementType, &QCheckBox::clicked, this, &frmModifyColors::onTypeSwitchClicked);
 
   cbRestoreDefaults =
       Named(new QPushButton("Восстановить исходные значения", picContainer), "cbRestoreDefaults");
   PlaceInTwips(cbRestoreDefaults, 0, 4800, 2775, 375);
-  cbRestoreDefaults->setAutoDefault(false);
   connect(cbRestoreDefaults, &QPushButton::clicked, this, &frmModifyColors::restoreDefaults);
   createRow(kBackgroundRow, picContainer, 4800, 2880, 3420, 4200);
 
@@ -161,7 +165,9 @@ void frmModifyColors::createControls() {
   PlaceInTwips(cmdCancel, 2400, 5295, 1095, 375);
   cmdApply = Named(new QPushButton("Применить", this), "cmdApply");
   PlaceInTwips(cmdApply, 3600, 5295, 1095, 375);
-  for (QPushButton* button : {cmdOK, cmdCancel, cmdApply}) button->setAutoDefault(false);
+  // Enter presses the button that has the focus, else OK.
+  for (QPushButton* button : {cmdOK, cmdCancel, cmdApply}) button->setAutoDefault(true);
+  cmdOK->setDefault(true);
   connect(cmdApply, &QPushButton::clicked, this, &frmModifyColors::SaveOptions);
   connect(cmdOK, &QPushButton::clicked, this, [this] {
     SaveOptions();

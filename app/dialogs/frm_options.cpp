@@ -11,6 +11,7 @@
 #include <QTabWidget>
 
 #include "app/dialogs/dialog_font.h"
+#include "app/dialogs/option_group_tabbing.h"
 #include "app/dialogs/twips.h"
 #include "app/shell/settings/table_options.h"
 #include "component/vexel_interface.h"
@@ -88,7 +89,11 @@ void frmOptions::createControls() {
   PlaceInTwips(cmdCancel, 3720, 4455, 1095, 375);
   cmdApply = Named(new QPushButton("Применить", this), "cmdApply");
   PlaceInTwips(cmdApply, 4920, 4455, 1095, 375);
-  for (QPushButton* button : {cmdOK, cmdCancel, cmdApply}) button->setAutoDefault(false);
+  // Enter presses the button that has the focus, else OK.
+  for (QPushButton* button : {cmdOK, cmdCancel, cmdApply}) button->setAutoDefault(true);
+  cmdOK->setDefault(true);
+  auto* tabbing = new OptionGroupTabbing(this);
+  for (QRadioButton* option : {optOneClick, optDblClick}) tabbing->watch(option);
 
   // Any click on a setting marks a change, even one that leaves the value as it was.
   for (QAbstractButton* setting : std::initializer_list<QAbstractButton*>{

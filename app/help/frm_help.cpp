@@ -8,6 +8,7 @@
 #include <QHelpLink>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextDocument>
@@ -25,14 +26,27 @@ constexpr int kContentsTab = 0;
 constexpr int kIndexTab = 1;
 constexpr int kSearchTab = 2;
 
+constexpr int kDesignWidth = 900;
+constexpr int kDesignHeight = 640;
+
 }  // namespace
+
+QSize FittedHelpSize(QSize design, const QScreen* screen) {
+  if (screen == nullptr) return design;
+  // The frame the window manager will add is not known before the window is shown: room is
+  // kept for a common one, a title bar and thin borders.
+  constexpr int kFrameWidth = 2 * 8;
+  constexpr int kFrameHeight = 40 + 8;
+  const QSize room = screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
+  return design.boundedTo(room.expandedTo(QSize(1, 1)));
+}
 
 frmHelp::frmHelp(std::unique_ptr<QHelpEngine> engine, const QString& problem,
                  const QString& searchIndexFile)
     : m_engine(std::move(engine)), m_problem(problem), m_searchIndexFile(searchIndexFile) {
   setObjectName("frmHelp");
   setWindowTitle("Справка - Периодическая система химических элементов");
-  resize(900, 640);
+  resize(FittedHelpSize(QSize(kDesignWidth, kDesignHeight), screen()));
   if (!m_engine) {
     auto* message = new QLabel(m_problem, this);
     message->setObjectName("lblHelpProblem");

@@ -1,14 +1,20 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSize>
 #include <memory>
 
 class QHelpEngine;
 class QLabel;
 class QLineEdit;
+class QScreen;
 class QTabWidget;
 
 namespace table {
+
+// The help window's size on `screen`: its design size, made smaller where the screen's available
+// area (less room for the window's frame) has less room, as at high scaling factors.
+QSize FittedHelpSize(QSize design, const QScreen* screen);
 
 class HelpBrowser;
 class HelpSearchPane;

@@ -5,17 +5,71 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPalette>
+#include <QStyle>
 #include <QToolBar>
+#include <algorithm>
+#include <cmath>
 
 #include "app/shell/icons/desktop_icon.h"
 #include "data/data_error.h"
 #include "search/element_search.h"
 
 namespace table {
+namespace {
+
+// WCAG's relative luminance of a colour and the contrast ratio of two.
+double Luminance(const QColor& color) {
+  const auto linear = [](double c) {
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const QColor rgb = color.toRgb();
+  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour halfway from the text to its background, moved back towards the text until it
+// reads at 4.5:1 (the text colour itself when nothing lighter does).
+QColor ReadableMutedColor(const QColor& text, const QColor& background) {
+  constexpr double kReadable = 4.5;
+  const QColor t = text.toRgb();
+  const QColor b = background.toRgb();
+  for (int share = 50; share > 0; share -= 5) {
+    const auto mix = [share](double from, double to) { return from + (to - from) * share / 100.0; };
+    const QColor muted = QColor::fromRgbF(static_cast<float>(mix(t.redF(), b.redF())),
+                                          static_cast<float>(mix(t.greenF(), b.greenF())),
+                                          static_cast<float>(mix(t.blueF(), b.blueF())));
+    if (Contrast(muted, background) >= kReadable) return muted;
+  }
+  return t;
+}
+
+// Room for the placeholder whole, beside the clear button, and never less than 28 characters.
+int FieldWidthFor(const QLineEdit& field) {
+  const QFontMetrics metrics = field.fontMetrics();
+  const int frame = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field);
+  const int clearButton = field.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &field);
+  constexpr int kTextMargins = 4;
+  constexpr int kClearButtonMargins = 12;
+  const int placeholder = metrics.horizontalAdvance(field.placeholderText()) + 2 * frame +
+                          kTextMargins + clearButton + kClearButtonMargins;
+  return std::max(metrics.averageCharWidth() * 28, placeholder);
+}
+
+}  // namespace
 
 ElementFinder::ElementFinder(QMainWindow& window, QToolBar& toolbar, vexel::VexelControl& control,
                              periodic::ElementDataFile& dataFile)
-    : QObject(&window), m_window(window), m_control(control), m_dataFile(dataFile) {
+    : QObject(&window),
+      m_window(window),
+      m_toolbar(toolbar),
+      m_control(control),
+      m_dataFile(dataFile) {
   toolbar.addSeparator();
   QAction* button =
       toolbar.addAction(DesktopOrOwnIcon("edit-find", ":/icons/Find.svg"), "Найти элемент");
@@ -35,17 +89,47 @@ void ElementFinder::buildBar() {
   txtFind->setPlaceholderText("Символ, название или номер");
   txtFind->setAccessibleName("Найти элемент");
   txtFind->setClearButtonEnabled(true);
-  txtFind->setFixedWidth(txtFind->fontMetrics().averageCharWidth() * 28);
+  txtFind->setFixedWidth(FieldWidthFor(*txtFind));
   txtFind->installEventFilter(this);
   connect(txtFind, &QLineEdit::textChanged, this, &ElementFinder::search);
   tlbFind->addWidget(txtFind);
   lblFindHint = new QLabel;
   lblFindHint->setObjectName("lblFindHint");
-  lblFindHint->setEnabled(false);  // a quiet, greyed hint
   lblFindHint->setContentsMargins(6, 0, 6, 0);
+  // Quiet, yet readable: the hint and the placeholder in a muted colour that keeps 4.5:1.
+  QPalette hintPalette = lblFindHint->palette();
+  hintPalette.setColor(QPalette::WindowText,
+                       ReadableMutedColor(hintPalette.color(QPalette::WindowText),
+                                          tlbFind->palette().color(QPalette::Window)));
+  lblFindHint->setPalette(hintPalette);
+  QPalette fieldPalette = txtFind->palette();
+  fieldPalette.setColor(
+      QPalette::PlaceholderText,
+      ReadableMutedColor(fieldPalette.color(QPalette::Text), fieldPalette.color(QPalette::Base)));
+  txtFind->setPalette(fieldPalette);
   tlbFind->addWidget(lblFindHint);
-  // On the toolbar's line, so that it shifts nothing when there is room beside the toolbar.
+  // The field and its longest hint keep their room on the line; when the window is made narrower
+  // while finding, the main toolbar gives way (its last buttons move behind its extension arrow).
+  int hintWidth = 0;
+  for (const char* longest : {"Не найдено", "110 из 110"}) {
+    lblFindHint->setText(QString::fromUtf8(longest));
+    hintWidth = std::max(hintWidth, lblFindHint->sizeHint().width());
+  }
+  lblFindHint->clear();
+  lblFindHint->setMinimumWidth(hintWidth);
+  tlbFind->setMinimumWidth(tlbFind->sizeHint().width());
+  // On the toolbar's line, so that it shifts nothing when there is room beside the toolbar, and
+  // on a line of its own when there is not (see placeBar).
   m_window.addToolBar(Qt::TopToolBarArea, tlbFind);
+}
+
+void ElementFinder::placeBar() {
+  // The toolbar's own buttons, the bar, and a little room for the handles and the spacing.
+  constexpr int kLineSpacing = 16;
+  const int toolbar = m_toolbar.isVisible() ? m_toolbar.sizeHint().width() : 0;
+  const bool room = toolbar + tlbFind->sizeHint().width() + kLineSpacing <= m_window.width();
+  if (room && m_window.toolBarBreak(tlbFind)) m_window.removeToolBarBreak(tlbFind);
+  if (!room && !m_window.toolBarBreak(tlbFind)) m_window.insertToolBarBreak(tlbFind);
 }
 
 bool ElementFinder::isOpen() const {
@@ -63,6 +147,7 @@ void ElementFinder::open() {
     m_records.clear();
   }
   if (tlbFind == nullptr) buildBar();
+  placeBar();
   tlbFind->show();
   txtFind->setFocus(Qt::ShortcutFocusReason);
   txtFind->selectAll();

@@ -45,12 +45,15 @@ class ElementFinder : public QObject {
 
  private:
   void buildBar();
+  // Beside the toolbar when the window has room for both, else on a line of its own.
+  void placeBar();
   void search(const QString& text);
   void step(int direction);
   void showMatch(std::size_t index);
   void onEnter();
 
   QMainWindow& m_window;
+  QToolBar& m_toolbar;
   vexel::VexelControl& m_control;
   periodic::ElementDataFile& m_dataFile;
   std::vector<periodic::ElementRecord> m_records;

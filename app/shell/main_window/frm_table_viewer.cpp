@@ -23,8 +23,10 @@
 #include "app/shell/property_views/property_view_chooser.h"
 #include "app/shell/property_views/property_view_settings.h"
 #include "app/shell/services/control_loader.h"
+#include "app/shell/services/file_list_guard.h"
 #include "app/shell/services/lazy_help.h"
 #include "data/data_error.h"
+#include "platform/editing_keys.h"
 #include "platform/virtual_key.h"
 
 // The icons are compiled into a static library, whose resources load only when asked for.
@@ -92,6 +94,10 @@ void frmTableViewer::connectControl() {
   QWidget* control = m_halden->widget();
   connect(control, SIGNAL(ChangeStatusbarText(QString)), this, SLOT(onStatusText(QString)));
   m_halden->SetMessageHandler([this](const QString& text) { m_prompts->warning(this, {}, text); });
+  // The text fields of every window of the program take their editing keys whatever the layout.
+  qApp->installEventFilter(new periodic::EditingKeysForAnyLayout(this));
+  // No file list of the program reads the files it lists (a look into /proc would hang).
+  qApp->installEventFilter(new FileListGuard(this));
   // Key preview: this window sees every key press before the focused control.
   qApp->installEventFilter(this);
 }
@@ -187,6 +193,8 @@ bool frmTableViewer::eventFilter(QObject* watched, QEvent* event) {
   }
   const auto* key = static_cast<QKeyEvent*>(event);
   if (m_finder && m_finder->ownsKey(watched, *key)) return false;
+  // Ctrl+V pastes in a text field; on the table it opens a card.
+  if (periodic::IsTextField(watched) && periodic::IsEditingKey(*key)) return false;
   return handleKey(periodic::VirtualKey(*key), key->modifiers());
 }
 

@@ -7,6 +7,7 @@
 #include "app/program_info.h"
 #include "app/shell/main_window/frm_table_viewer.h"
 #include "app/shell/services/calculator.h"
+#include "app/shell/services/error_text.h"
 #include "app/shell/services/picture_formats.h"
 
 namespace table {
@@ -58,7 +59,8 @@ void frmTableViewer::saveAsBitmap() {
     if (error.failed()) {
       setStatusText("Ошибка");
       m_prompts->warning(this, ProgramTitle(),
-                         "Error: " + QString::number(error.number) + "\n" + error.description);
+                         "Error: " + QString::number(error.number) + "\n" +
+                             PictureSaveProblem(fileName, error.number, error.description));
     }
   }
   setStatusText("Готово");

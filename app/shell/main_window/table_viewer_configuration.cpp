@@ -44,6 +44,9 @@ void frmTableViewer::LoadConfiguration() {
                                        static_cast<qsizetype>(m_options.ColorsData.size()));
   m_halden->Colors()->LoadData(colors);
   m_options.ColorsData = FitColorsData(colors.toStdString());
+  // The colour text does not carry the element-type switch; the record's spare bytes do.
+  if (m_options.DifferByElementType)
+    m_halden->Colors()->setDifferByElementType(*m_options.DifferByElementType);
   m_halden->setBackColor(m_options.TableBackColor);
   m_options.ViewerBlackAndWhite = false;
   m_options.ViewerInvertColors = false;
@@ -67,6 +70,7 @@ void frmTableViewer::SaveConfiguration() {
     failures << FileProblem(kCannotSave, cfg, error.number);
   m_options.ColorsData = FitColorsData(m_halden->Colors()->SaveData().toStdString());
   m_options.TableBackColor = m_halden->BackColor();
+  m_options.DifferByElementType = m_halden->Colors()->DifferByElementType();
   if (!(windowState() & Qt::WindowMinimized) && m_options.SaveWindowPos) {
     m_options.WindowState =
         (windowState() & Qt::WindowMaximized) ? kWindowMaximised : kWindowNormal;

@@ -2,44 +2,31 @@
 
 #include <cerrno>
 
-#include "data/atomic_file.h"
+#include "data/system_error_text.h"
 
 namespace table {
+namespace {
+
+// The control's "Invalid procedure call", which is also EIO's number.
+constexpr int kInvalidCall = 5;
+
+}  // namespace
 
 QString RussianCause(int code) {
-  switch (code) {
-    case ENOENT:
-      return "файл или папка не найдены";
-    case EACCES:
-    case EPERM:
-      return "нет прав доступа";
-    case EISDIR:
-      return "на этом месте папка, а не файл";
-    case ENOTDIR:
-      return "часть пути не является папкой";
-    case ELOOP:
-      return "символические ссылки образуют петлю";
-    case ENOSPC:
-      return "на диске нет места";
-    case EDQUOT:
-      return "исчерпана дисковая квота";
-    case EFBIG:
-      return "файл слишком велик";
-    case EROFS:
-      return "файловая система доступна только для чтения";
-    case ENAMETOOLONG:
-      return "слишком длинное имя файла";
-    case periodic::kNotARegularFile:
-      return "это не обычный файл";
-    case EIO:
-      return "файл неполон или не читается";
-    default:
-      return QString("системная ошибка %1").arg(code);
-  }
+  // The data layer reports a file that ends too soon as an input-output error.
+  if (code == EIO) return "файл неполон или не читается";
+  return QString::fromStdString(periodic::RussianErrorText(code));
 }
 
 QString FileProblem(const QString& what, const QString& path, int code) {
   return QString("%1 \"%2\": %3.").arg(what, path, RussianCause(code));
+}
+
+QString PictureSaveProblem(const QString& path, int code, const QString& description) {
+  if (!description.startsWith("cannot ") && code == kInvalidCall)
+    return "Рисунок не сохранен: таблица еще не нарисована.";
+  return QString("Не удалось сохранить рисунок в файл \"%1\": %2.")
+      .arg(path, QString::fromStdString(periodic::RussianErrorText(code)));
 }
 
 }  // namespace table

@@ -28,24 +28,28 @@ inline constexpr auto kSysInfoLocationKey = "SOFTWARE\\Microsoft\\Shared Tools L
 inline constexpr auto kSysInfoLocationValue = "MSINFO";
 
 // There is no registry on Linux. This reader answers only the value that names the
-// system-information program, with the full path of the first of the known system-information
-// programs installed on the search path; every other value is missing.
+// system-information program, with the full path of a system-information program installed on
+// the search path: the desktop's own first (kinfocenter on KDE, gnome-system-monitor on GNOME,
+// xfce4-taskmanager on Xfce ...), else the first installed of the others; every other value is
+// missing.
 class LinuxRegistry : public RegistryReader {
  public:
   // Finds a program by name: its full path, or an empty text.
   using ExecutableFinder = std::function<QString(const QString& name)>;
 
-  // Searches PATH with QStandardPaths::findExecutable.
+  // Searches PATH with QStandardPaths::findExecutable, for the desktop XDG_CURRENT_DESKTOP names.
   LinuxRegistry();
-  explicit LinuxRegistry(ExecutableFinder finder);
+  // `desktop` as XDG_CURRENT_DESKTOP gives it: names separated by colons, such as "ubuntu:GNOME".
+  explicit LinuxRegistry(ExecutableFinder finder, QString desktop = {});
 
   std::optional<QString> readValue(const QString& key, const QString& valueName) override;
 
-  // The programs tried, in order.
-  static QStringList SysInfoPrograms();
+  // The programs tried on `desktop`, in order.
+  static QStringList SysInfoPrograms(const QString& desktop);
 
  private:
   ExecutableFinder m_finder;
+  QString m_desktop;
 };
 
 }  // namespace table

@@ -1,7 +1,9 @@
 #include "app/shell/services/save_file_dialog.h"
 
 #include <QFileDialog>
+
 #include <QRegularExpression>
+#include "app/shell/services/file_list_guard.h"
 
 namespace table {
 
@@ -10,6 +12,9 @@ std::optional<SaveFileChoice> QtSaveFileDialog::chooseSaveFile(QWidget* parent,
   QFileDialog dialog(parent, request.title);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  // Qt's own dialog, whose file list is told not to read the files it lists.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  KeepFileListsFromReadingFiles(&dialog);
   dialog.setNameFilters(request.filters);
   dialog.setDefaultSuffix(request.defaultExtension);
   // With several filters the default extension follows the one chosen.

@@ -89,6 +89,15 @@ void RaiseTo(float& size, float minimum) {
   if (!std::isfinite(size) || size < minimum) size = minimum;
 }
 
+// The element-type switch in the spare area, when the marker and a value of 0 or 1 are there.
+std::optional<bool> DecodeElementTypeSwitch(const std::uint8_t* bytes, std::size_t length) {
+  if (length < kSpareAreaOffset + 3) return std::nullopt;
+  const std::uint8_t* spare = bytes + kSpareAreaOffset;
+  if (spare[0] != kElementTypeMarker[0] || spare[1] != kElementTypeMarker[1] || spare[2] > 1)
+    return std::nullopt;
+  return spare[2] == 1;
+}
+
 }  // namespace
 
 TableOptions DefaultTableOptions(std::int32_t tableBackColor, float designHeight,
@@ -120,7 +129,14 @@ std::vector<std::uint8_t> EncodeTableOptions(const TableOptions& options) {
   out.Int32(options.TableBackColor);
   out.Int16(options.ShowToolbar);
   out.Int16(options.ShowStatusbar);
-  return out.Take();
+  std::vector<std::uint8_t> record = out.Take();
+  if (options.DifferByElementType) {
+    record.resize(kTableIniRecordLength, 0);
+    record[kSpareAreaOffset] = kElementTypeMarker[0];
+    record[kSpareAreaOffset + 1] = kElementTypeMarker[1];
+    record[kSpareAreaOffset + 2] = *options.DifferByElementType ? 1 : 0;
+  }
+  return record;
 }
 
 bool DecodeTableOptions(const std::uint8_t* bytes, std::size_t length, TableOptions& options) {
@@ -160,6 +176,8 @@ bool DecodeTableOptions(const std::uint8_t* bytes, std::size_t length, TableOpti
   complete = in.Int32(options.TableBackColor) && complete;
   complete = in.Int16(options.ShowToolbar) && complete;
   complete = in.Int16(options.ShowStatusbar) && complete;
+  if (const std::optional<bool> stored = DecodeElementTypeSwitch(bytes, length))
+    options.DifferByElementType = stored;
   return complete;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,18 @@ namespace table {
 // 146|148 4  TableBackColor, signed 32-bit (0x00BBGGRR)
 // 150|152 2  ShowToolbar
 // 152|154 2  ShowStatusbar
-// so the record takes 154 bytes in the 16-bit form and 156 in the 32-bit one. Bytes after it, up
-// to the record length and beyond, are not ours and are kept when the file is written.
+// so the record takes 154 bytes in the 16-bit form and 156 in the 32-bit one. The bytes after it
+// carry no fields; any writer may fill them, and a reader of the fields alone ignores them. This
+// program keeps there the colour dialog's "Типы элементов:" switch, which has no field:
+//   156  2  marker "ET"
+//   158  1  the switch: 0 off, 1 on
+//   159  7  zeros
+// A switch is read only under its marker and as 0 or 1, so that zeros, or whatever an older
+// writer left there, read as no switch stored. Bytes beyond the record length are kept when the
+// file is written, and so is the spare area while there is no switch to store.
 inline constexpr std::size_t kTableIniRecordLength = 166;
+inline constexpr std::size_t kSpareAreaOffset = 156;
+inline constexpr std::uint8_t kElementTypeMarker[2] = {'E', 'T'};
 inline constexpr std::size_t kColorsDataLength = 120;
 
 // Main window states as stored in WindowState.
@@ -65,6 +75,9 @@ struct TableOptions {
   // the table counts a bar only when its switch is exactly -1.
   std::int16_t ShowToolbar = -1;
   std::int16_t ShowStatusbar = -1;
+  // The colour scheme's element-type switch, kept in the record's spare bytes; empty when the
+  // file holds none (a file of an older writer), so that the scheme keeps its own default.
+  std::optional<bool> DifferByElementType;
 
   bool ToolbarOn() const { return ShowToolbar == -1; }
   bool StatusbarOn() const { return ShowStatusbar == -1; }
@@ -79,15 +92,19 @@ struct TableOptions {
 TableOptions DefaultTableOptions(std::int32_t tableBackColor, float designHeight,
                                  float designWidth);
 
-// The record, 154 bytes when WindowState is in its 16-bit form and 156 in its 32-bit form.
-// ColorsData is written as FitColorsData gives it. A WindowState that does not fit in 16 bits is
-// written in the 32-bit form whatever WindowStateForm says, so that it is not cut.
+// The record, 154 bytes when WindowState is in its 16-bit form and 156 in its 32-bit form, or the
+// whole 166 bytes with the spare area when DifferByElementType holds a value (the gap before the
+// spare area zero-filled). ColorsData is written as FitColorsData gives it. A WindowState that
+// does not fit in 16 bits is written in the 32-bit form whatever WindowStateForm says, so that it
+// is not cut.
 std::vector<std::uint8_t> EncodeTableOptions(const TableOptions& options);
 
 // Reads the record from the first `length` bytes, in either form. A 16-bit boolean is true when
 // it is non-zero; ShowToolbar and ShowStatusbar keep the value as stored. A field the bytes do
 // not hold completely keeps the value `options` holds, as do all fields after a WindowState
 // type code other than 2 or 3 (and WindowState itself). Returns true when every field was read.
+// DifferByElementType is read from the spare area whatever the form: empty unless the marker
+// and a value of 0 or 1 are there.
 bool DecodeTableOptions(const std::uint8_t* bytes, std::size_t length, TableOptions& options);
 
 // "If the width is not at least 5000 it becomes 5000; if the height is not at least 3000 it

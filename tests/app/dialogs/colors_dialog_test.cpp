@@ -158,6 +158,44 @@ TEST(ColorsDialog, TheTypeSwitchEnablesTheLowerRowsAndIsSavedWithOneRepaint) {
   EXPECT_TRUE(f.halden().AutoRefresh());
 }
 
+// The check box titling the third frame ends above the first swatch of that frame.
+TEST(ColorsDialog, TheTypeSwitchLeavesTheFirstSwatchUncovered) {
+  ColorsFixture f;
+  auto d = f.open();
+  const QRect box = d->chbDifferByElementType->geometry();
+  const QRect swatch = d->picViewColor[9]->geometry();
+  EXPECT_EQ(d->chbDifferByElementType->parentWidget(), d->picViewColor[9]->parentWidget());
+  EXPECT_LT(box.bottom(), swatch.top());
+  EXPECT_GE(box.height(), 13);
+}
+
+// Enter presses the focused button, and OK from anywhere else; Esc cancels.
+TEST(ColorsDialog, EnterPressesTheFocusedButtonOrOkAndEscCancels) {
+  ColorsFixture f;
+  {
+    auto d = f.open();
+    d->activateWindow();
+    EXPECT_TRUE(d->cmdOK->isDefault());
+    d->chbDifferByElementType->click();
+    d->cmdApply->setFocus();
+    QTest::keyClick(d->cmdApply, Qt::Key_Return);
+    EXPECT_TRUE(f.halden().Colors()->DifferByElementType());
+    EXPECT_TRUE(d->isVisible());
+    d->chbDifferByElementType->click();
+    QTest::keyClick(d->chbDifferByElementType, Qt::Key_Escape);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_TRUE(f.halden().Colors()->DifferByElementType());
+  }
+  auto d = f.open();
+  d->activateWindow();
+  d->chbDifferByElementType->click();
+  d->chbDifferByElementType->setFocus();
+  QTest::keyClick(d->chbDifferByElementType, Qt::Key_Return);
+  EXPECT_FALSE(d->isVisible());
+  EXPECT_EQ(d->result(), QDialog::Accepted);
+  EXPECT_FALSE(f.halden().Colors()->DifferByElementType());
+}
+
 TEST(ColorsDialog, OnlyANewBackgroundRepaintsTheTableOnce) {
   ColorsFixture f;
   const QString before = f.halden().Colors()->SaveData();

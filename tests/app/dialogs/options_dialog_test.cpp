@@ -138,6 +138,42 @@ TEST(OptionsDialog, AppliedValuesStayAfterCancelOrEsc) {
   EXPECT_TRUE(f.host.window->options().StatusbarOn());
 }
 
+// Enter presses the button that has the focus, and OK from anywhere else; Tab enters the group
+// of options on its selected option and leaves it with the next Tab, both ways.
+TEST(OptionsDialog, EnterAndTabReachTheButtonsAndOptionsAsOnEveryDesktop) {
+  OptionsFixture f;
+  frmOptions& d = *f.dialog;
+  d.show();
+  d.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  EXPECT_TRUE(d.cmdOK->isDefault());
+  d.chbShowStatusbar->click();
+  d.cmdApply->setFocus();
+  QTest::keyClick(d.cmdApply, Qt::Key_Return);
+  EXPECT_EQ(f.layouts, 1);
+  EXPECT_TRUE(d.isVisible());
+
+  for (QRadioButton* selected : {d.optDblClick, d.optOneClick}) {
+    SCOPED_TRACE(selected->objectName().toStdString());
+    selected->setChecked(true);
+    // Apply, disabled again, takes no focus: Cancel is the stop before the options.
+    d.cmdCancel->setFocus();
+    QTest::keyClick(d.cmdCancel, Qt::Key_Tab);
+    EXPECT_EQ(d.focusWidget(), selected);
+    QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(d.focusWidget(), d.chbShowToolbar);
+    QTest::keyClick(d.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(d.focusWidget(), selected);
+    QTest::keyClick(d.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(d.focusWidget(), d.cmdCancel);
+  }
+
+  d.chbShowToolbar->setFocus();
+  QTest::keyClick(d.chbShowToolbar, Qt::Key_Enter);
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+}
+
 TEST(OptionsDialog, HidingTheToolbarMovesTheTableUpAtOnce) {
   OptionsFixture f;
   f.host.show();

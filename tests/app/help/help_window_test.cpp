@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -136,6 +137,25 @@ TEST(QtHelp, ShowsPagesInOneReusedWindow) {
   EXPECT_TRUE(window->isVisible());
   f.help.CloseAllHelp();
   EXPECT_EQ(f.help.window(), nullptr);
+}
+
+// The help window fits the available area of the screen it opens on, its frame included: at 2x
+// scaling its design size of 900 x 640 once opened as 1800 x 1280 pixels on a 1080-pixel screen.
+// The offscreen screen (800 x 600) is smaller than the design size too.
+TEST(HelpWindow, FitsTheAvailableAreaOfItsScreen) {
+  frmHelp window(nullptr, "Справка недоступна.");
+  const QRect available = window.screen()->availableGeometry();
+  ASSERT_TRUE(available.width() < 900 + 16 || available.height() < 640 + 48)
+      << "the screen has room for the design size";
+  window.show();
+  QCoreApplication::processEvents();
+  EXPECT_LE(window.frameGeometry().width(), available.width());
+  EXPECT_LE(window.frameGeometry().height(), available.height());
+  EXPECT_LE(window.width(), 900);
+  EXPECT_LE(window.height(), 640);
+  // Where the screen has room the window keeps its design size.
+  EXPECT_EQ(FittedHelpSize(QSize(100, 80), window.screen()), QSize(100, 80));
+  EXPECT_EQ(FittedHelpSize(QSize(900, 640), nullptr), QSize(900, 640));
 }
 
 TEST(QtHelp, FollowsRelativeLinksAndLoadsPictures) {

@@ -356,30 +356,43 @@ TEST(RegistryNumberText, IsTheNumberInDecimal) {
   }
 }
 
-TEST(LinuxRegistry, NamesTheFirstInstalledSystemInformationProgram) {
+// The desktop's own system-information program first, then one of no desktop, then the others.
+TEST(LinuxRegistry, NamesTheDesktopsOwnSystemInformationProgramFirst) {
   const QString key = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+  const QStringList all = {"kinfocenter",       "gnome-system-monitor", "hardinfo",
+                           "xfce4-taskmanager", "mate-system-monitor",  "lxtask",
+                           "ksysguard"};
   struct Case {
-    const char* name;
+    const char* desktop;
     QStringList installed;
     std::optional<QString> expected;
   };
   const Case cases[] = {
-      {"none installed", {}, std::nullopt},
-      {"all installed",
-       {"hardinfo", "gnome-system-monitor", "ksysguard", "xfce4-taskmanager"},
-       QStringLiteral("/opt/bin/hardinfo")},
-      {"later ones only", {"xfce4-taskmanager", "ksysguard"}, QStringLiteral("/opt/bin/ksysguard")},
-      {"last one only", {"xfce4-taskmanager"}, QStringLiteral("/opt/bin/xfce4-taskmanager")},
-      {"unknown program only", {"top"}, std::nullopt},
+      {"KDE", {}, std::nullopt},
+      {"KDE", all, "kinfocenter"},
+      {"ubuntu:GNOME", all, "gnome-system-monitor"},
+      {"X-Cinnamon:Cinnamon", all, "gnome-system-monitor"},
+      {"XFCE", all, "xfce4-taskmanager"},
+      {"MATE", all, "mate-system-monitor"},
+      {"LXQt", all, "lxtask"},
+      {"", all, "hardinfo"},
+      {"KDE", {"gnome-system-monitor", "hardinfo"}, "hardinfo"},
+      {"XFCE", {"kinfocenter"}, "kinfocenter"},
+      {"", {"ksysguard"}, "ksysguard"},
+      {"GNOME", {"top"}, std::nullopt},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    LinuxRegistry registry([&](const QString& name) {
-      return c.installed.contains(name) ? QStringLiteral("/opt/bin/") + name : QString();
-    });
-    EXPECT_EQ(registry.readValue(key, QStringLiteral("PATH")), c.expected);
+    SCOPED_TRACE(testing::Message() << c.desktop << ": " << c.installed.join(' ').toStdString());
+    LinuxRegistry registry(
+        [&](const QString& name) {
+          return c.installed.contains(name) ? QStringLiteral("/opt/bin/") + name : QString();
+        },
+        QString::fromLatin1(c.desktop));
+    const std::optional<QString> expected =
+        c.expected ? std::optional<QString>("/opt/bin/" + *c.expected) : std::nullopt;
+    EXPECT_EQ(registry.readValue(key, QStringLiteral("PATH")), expected);
     // Registry names ignore case.
-    EXPECT_EQ(registry.readValue(key.toLower(), QStringLiteral("path")), c.expected);
+    EXPECT_EQ(registry.readValue(key.toLower(), QStringLiteral("path")), expected);
   }
 }
 

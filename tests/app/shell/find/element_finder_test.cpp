@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QToolBar>
+#include <algorithm>
+#include <cmath>
 
 #include "app/main_window_host.h"
 #include "app/shell/find/element_finder.h"
@@ -73,6 +77,89 @@ TEST_F(ElementFinderTest, TypingMarksTheMatchOrGivesAQuietHint) {
   QTest::keyClick(field(), Qt::Key_P);
   EXPECT_EQ(field()->text(), "зp");
   EXPECT_EQ(halden().LongPeriods(), longPeriods);
+}
+
+// The field's editing keys edit it, with either layout; from the table Ctrl+V still opens a card.
+TEST_F(ElementFinderTest, EditingKeysEditTheFieldAndCtrlVOnTheTableOpensACard) {
+  QSignalSpy viewer(m_host.menuItem("mnuFile_RunElementViewer"), &QAction::triggered);
+  QClipboard& clipboard = *QGuiApplication::clipboard();
+  finder().open();
+  for (const bool russian : {false, true}) {
+    SCOPED_TRACE(russian ? "Russian layout" : "Latin layout");
+    const auto send = [&](Qt::Key key) {
+      if (russian)
+        SendRussianKey(field(), key, Qt::ControlModifier);
+      else
+        QTest::keyClick(field(), key, Qt::ControlModifier);
+    };
+    field()->clear();
+    clipboard.setText("Fe");
+    send(Qt::Key_V);
+    EXPECT_EQ(field()->text(), "Fe");
+    EXPECT_EQ(halden().MarkedElement(), 26);
+    send(Qt::Key_A);
+    EXPECT_EQ(field()->selectedText(), "Fe");
+    send(Qt::Key_X);
+    EXPECT_EQ(field()->text(), "");
+    EXPECT_EQ(clipboard.text(), "Fe");
+    send(Qt::Key_Z);
+    EXPECT_EQ(field()->text(), "Fe");
+    clipboard.clear();
+    send(Qt::Key_A);
+    send(Qt::Key_C);
+    EXPECT_EQ(clipboard.text(), "Fe");
+  }
+  EXPECT_EQ(viewer.count(), 0);
+  SendRussianKey(halden().widget(), Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(halden().widget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(viewer.count(), 2);
+}
+
+// The hint, "Не найдено" included, and the placeholder read at 4.5:1 or better (WCAG's contrast
+// of relative luminances), and the placeholder fits the field beside its clear button.
+TEST_F(ElementFinderTest, HintAndPlaceholderAreReadableAndWhole) {
+  const auto luminance = [](const QColor& c) {
+    const auto channel = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  const auto contrast = [&](const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+  };
+  finder().open();
+  type("ферр");
+  auto* label = m_host.window->findChild<QLabel*>("lblFindHint");
+  EXPECT_EQ(label->text(), "Не найдено");
+  EXPECT_TRUE(label->isEnabled());
+  // Whole, and the toolbar whole too, in a window of the design size and in a narrower one.
+  for (const int width : {m_host.window->width(), 560}) {
+    SCOPED_TRACE(width);
+    finder().close();
+    m_host.window->resize(width, m_host.window->height());
+    finder().open();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_GE(label->width(), label->sizeHint().width());
+    auto* toolbar = m_host.window->findChild<QToolBar*>("tlbToolbar");
+    EXPECT_TRUE(toolbar->widgetForAction(m_host.button("HelpContents"))->isVisible());
+  }
+  const QColor background = label->parentWidget()->palette().color(QPalette::Window);
+  EXPECT_GE(contrast(label->palette().color(QPalette::WindowText), background), 4.5);
+  EXPECT_GE(contrast(field()->palette().color(QPalette::PlaceholderText),
+                     field()->palette().color(QPalette::Base)),
+            4.5);
+  // Quiet still: the hint is not the plain text colour where a muted one reads as well.
+  EXPECT_NE(label->palette().color(QPalette::WindowText),
+            label->parentWidget()->palette().color(QPalette::WindowText));
+
+  // The text needs the frames, the field's own margins of 2 pixels and the clear button, which
+  // takes its icon and 10 pixels more.
+  const int text = field()->fontMetrics().horizontalAdvance(field()->placeholderText());
+  const int frame = field()->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  const int clearButton = field()->style()->pixelMetric(QStyle::PM_SmallIconSize) + 10;
+  EXPECT_LE(text + 2 * frame + 4 + clearButton, field()->width());
 }
 
 TEST_F(ElementFinderTest, SeveralMatchesStepWithEnterAndF3) {

@@ -178,7 +178,8 @@ TEST(MainWindow, FirstRunWritesTheDefaultsInTheirLongForm) {
   host.show();
   host.window->close();
   const QByteArray ini = ReadFile(host.configFolder() + "/Table.ini");
-  ASSERT_EQ(ini.size(), 156);
+  // The fields take 156 bytes; the spare bytes after them keep the element-type switch.
+  ASSERT_EQ(ini.size(), 166);
   EXPECT_EQ(Int16At(ini, 0), 0);   // SaveWindowPos
   EXPECT_EQ(Int16At(ini, 18), 3);  // WindowState as a 32-bit integer
   EXPECT_EQ(ini.mid(20, 4), QByteArray(4, '\0'));
@@ -186,6 +187,7 @@ TEST(MainWindow, FirstRunWritesTheDefaultsInTheirLongForm) {
                                          "11269045 13434879 13132850 6604850 16744703 3302600 "));
   EXPECT_EQ(Int16At(ini, 152), -1);  // toolbar
   EXPECT_EQ(Int16At(ini, 154), -1);  // status bar
+  EXPECT_EQ(ini.mid(156), QByteArray("ET\0\0\0\0\0\0\0\0", 10));
   EXPECT_EQ(ReadFile(host.configFolder() + "/Table.cfg").size(), 34);
 }
 
@@ -212,7 +214,7 @@ TEST(MainWindow, SavedMaximisedWindowStartsMaximised) {
     QCoreApplication::processEvents();
     host.menuItem("mnuConfig_SavePosition")->trigger();
     const QByteArray saved = ReadFile(dir.path() + "/Table.ini");
-    ASSERT_EQ(saved.size(), 154);
+    ASSERT_EQ(saved.size(), 166);
     EXPECT_EQ(Int16At(saved, 0), -1);
     EXPECT_EQ(Int16At(saved, 18), 2);
     EXPECT_EQ(Int16At(saved, 20), 2);
@@ -221,6 +223,27 @@ TEST(MainWindow, SavedMaximisedWindowStartsMaximised) {
   }
   MainWindowHost again(dir.path());
   EXPECT_TRUE(again.window->windowState() & Qt::WindowMaximized);
+}
+
+// The colour dialog's "Типы элементов:" switch has no place in the colour text; it survives a
+// restart in the record's spare bytes.
+TEST(MainWindow, ElementTypeSwitchSurvivesARestart) {
+  QTemporaryDir dir;
+  {
+    MainWindowHost host(dir.path());
+    host.show();
+    EXPECT_FALSE(host.window->Halden()->Colors()->DifferByElementType());
+    host.window->Halden()->Colors()->setDifferByElementType(true);
+    host.window->close();
+  }
+  EXPECT_EQ(ReadFile(dir.path() + "/Table.ini").mid(156, 3), QByteArray("ET\1", 3));
+  {
+    MainWindowHost again(dir.path());
+    EXPECT_TRUE(again.window->Halden()->Colors()->DifferByElementType());
+    again.window->Halden()->Colors()->setDifferByElementType(false);
+    again.window->close();
+  }
+  EXPECT_EQ(ReadFile(dir.path() + "/Table.ini").mid(156, 3), QByteArray("ET\0", 3));
 }
 
 // A stored size ends between the smallest start size and the screen, however odd the number.

@@ -93,28 +93,33 @@ TEST(SaveAsBitmap, CancelAPatternOrAFailure) {
   struct Case {
     const char* what;
     std::optional<QString> answer;  // relative to the temporary folder
-    bool message;
+    QString message;                // after "Error: N\n", the file's path in place of %1
   };
   const Case cases[] = {
-      {"cancelled", std::nullopt, false},
-      {"name left as the pattern", QString("*.bmp"), false},
-      {"folder missing", QString("missing/table.bmp"), true},
+      {"cancelled", std::nullopt, {}},
+      {"name left as the pattern", QString("*.bmp"), {}},
+      {"folder missing", QString("missing/table.bmp"),
+       QString("Error: %1\nНе удалось сохранить рисунок в файл \"%2\": файл не найден.")
+           .arg(ENOENT)},
+      {"a folder in the way", QString("folder.bmp"),
+       QString("Error: %1\nНе удалось сохранить рисунок в файл \"%2\": на этом месте папка, а "
+               "не файл.")
+           .arg(EISDIR)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     CommandsFixture f;
+    ASSERT_TRUE(QDir(f.dir.path()).mkdir("folder.bmp"));
     if (c.answer) f.saveFile.answer = table::SaveFileChoice{f.dir.filePath(*c.answer), 0};
     QString statusAtMessage;
     f.prompts.whileShown = [&] { statusAtMessage = f.statusText(); };
     f.host.menuItem("mnuFile_SaveAsBitmap")->trigger();
     EXPECT_EQ(f.statusText(), "Готово");
     EXPECT_TRUE(QDir(f.dir.path()).entryList(QDir::Files).isEmpty());
-    ASSERT_EQ(f.prompts.messages.size(), c.message ? 1 : 0);
-    if (c.message) {
+    ASSERT_EQ(f.prompts.messages.size(), c.message.isEmpty() ? 0 : 1);
+    if (!c.message.isEmpty()) {
       EXPECT_EQ(statusAtMessage, "Ошибка");
-      const QString text = f.prompts.messages.first();
-      EXPECT_TRUE(text.startsWith(QString("Error: %1\n").arg(ENOENT))) << text.toStdString();
-      EXPECT_TRUE(text.contains("missing/table.bmp")) << text.toStdString();
+      EXPECT_EQ(f.prompts.messages.first(), c.message.arg(f.dir.filePath(*c.answer)));
     }
   }
 }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -395,6 +396,56 @@ TEST_F(TableOptionsTest, ColorsDataIsFilledWithBlanksOrCut) {
     const Bytes b = EncodeTableOptions(o);
     ASSERT_EQ(b.size(), 156u);
     EXPECT_EQ(std::string(b.begin() + 28, b.begin() + 148), c.expected);
+  }
+}
+
+// The element-type switch lives in the spare bytes 156-165: the marker "ET", the value, zeros.
+// The fields before it stay where the record's form puts them; the gap of the short form is zero.
+TEST_F(TableOptionsTest, ElementTypeSwitchIsWrittenIntoTheSpareBytes) {
+  for (const IntegerForm form : {IntegerForm::Int16, IntegerForm::Int32}) {
+    for (const bool on : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "form " << static_cast<int>(form) << ", on " << on);
+      TableOptions o = Stored(form);
+      const Bytes fields = EncodeTableOptions(o);
+      o.DifferByElementType = on;
+      WriteTableIni(Ini(), o);
+      const Bytes b = Contents(Ini());
+      ASSERT_EQ(b.size(), 166u);
+      EXPECT_EQ(Bytes(b.begin(), b.begin() + fields.size()), fields);
+      EXPECT_EQ(Bytes(b.begin() + fields.size(), b.begin() + 156), Bytes(156 - fields.size(), 0));
+      const Bytes spare{'E', 'T', static_cast<std::uint8_t>(on ? 1 : 0), 0, 0, 0, 0, 0, 0, 0};
+      EXPECT_EQ(Bytes(b.begin() + 156, b.end()), spare);
+      TableOptions read = Defaults();
+      ASSERT_TRUE(ReadTableIni(Ini(), read));
+      EXPECT_EQ(read, o);
+    }
+  }
+}
+
+// Only the marker with 0 or 1 counts: the zeros of an older writer, anything else it may have
+// left there, and a record cut inside the spare bytes read as no switch stored.
+TEST_F(TableOptionsTest, ElementTypeSwitchIsReadOnlyUnderItsMarker) {
+  struct Case {
+    Bytes spare;
+    std::size_t length;
+    std::optional<bool> expected;
+  };
+  const Case cases[] = {
+      {{'E', 'T', 1}, 166, true},         {{'E', 'T', 0}, 166, false},
+      {{'E', 'T', 1}, 159, true},         {{'E', 'T', 1}, 158, std::nullopt},
+      {{0, 0, 0}, 166, std::nullopt},     {{0xAA, 0xAA, 0xAA}, 166, std::nullopt},
+      {{'E', 'T', 2}, 166, std::nullopt}, {{'E', 'T', 0xFF}, 166, std::nullopt},
+      {{'T', 'E', 1}, 166, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << int(c.spare[0]) << " " << int(c.spare[2]) << ", " << c.length << " bytes");
+    Bytes b = EncodeTableOptions(Stored(IntegerForm::Int16));
+    b.resize(kTableIniRecordLength, 0);
+    std::copy(c.spare.begin(), c.spare.end(), b.begin() + 156);
+    TableOptions o = Defaults();
+    EXPECT_TRUE(DecodeTableOptions(b.data(), c.length, o));
+    EXPECT_EQ(o.DifferByElementType, c.expected);
   }
 }
 
