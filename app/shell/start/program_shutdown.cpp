@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QThread>
 #include <QTimer>
+#include <cstdlib>
 
 #include "app/shell/main_window/frm_table_viewer.h"
 
@@ -17,14 +18,17 @@ constexpr int kMaxAttempts = 100;
 ProgramShutdown* g_current = nullptr;
 QtMessageHandler g_previousHandler = nullptr;
 
-// The toolkit ends the program at once when the display goes away; the settings of the session
-// are saved just before, while everything still stands.
+// The toolkit ends the program with status 1 right after this warning when the display goes
+// away (the end of an X session without a session manager). The settings of the session are
+// saved while everything still stands, and the program ends as it would have, only with the
+// status of a normal end: there is no window left to close.
 void WatchForLostDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (g_previousHandler) g_previousHandler(type, context, text);
   if (g_current && type == QtWarningMsg && text.startsWith("The X11 connection broke") &&
       QThread::currentThread() == qApp->thread()) {
     g_current->saveBeforeLostDisplay();
+    std::exit(0);
   }
-  if (g_previousHandler) g_previousHandler(type, context, text);
 }
 
 }  // namespace
