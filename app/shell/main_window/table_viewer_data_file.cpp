@@ -35,10 +35,12 @@ QStringList frmTableViewer::dataFallbackFolders() const {
   const QString program = m_setup.programDataFolder.isEmpty()
                               ? QCoreApplication::applicationDirPath() + "/Data/"
                               : m_setup.programDataFolder;
-  const QString user = m_setup.userDataFolder.isEmpty()
-                           ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/"
-                           : m_setup.userDataFolder;
-  return {program, user};
+  if (!m_setup.userDataFolder.isEmpty()) return {program, m_setup.userDataFolder};
+  // Without a home folder there is no user's data folder, and the file is not made anywhere
+  // else (an empty location would name the root folder).
+  const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  if (user.isEmpty()) return {program};
+  return {program, user + "/"};
 }
 
 void frmTableViewer::openDataFile() {

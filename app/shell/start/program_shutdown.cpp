@@ -70,7 +70,12 @@ void ProgramShutdown::saveBeforeLostDisplay() {
 }
 
 void ProgramShutdown::closeWhenUnwound() {
-  if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  // A menu and the submenus open from it, innermost first.
+  for (int depth = 0; depth < 16; ++depth) {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup) break;
+    popup->close();
+  }
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* dialog = qobject_cast<QDialog*>(widget);
     if (dialog && dialog->isVisible()) dialog->reject();
