@@ -29,8 +29,9 @@ std::array<std::uint8_t, kSettingsRecordSize> EncodeSettings(const DisplayOption
 // bytes untouched.
 void DecodeSettings(const std::uint8_t* bytes, std::size_t length, DisplayOptions& options);
 
-// Reads the settings file into `options`. A missing file is created empty; an empty or short
-// file is read as DecodeSettings describes. On failure `options` is left unchanged and a
+// Reads the settings file into `options`. A missing file reads as an empty one and is not
+// created (it appears when first written); an empty or short file is read as DecodeSettings
+// describes. On failure `options` is left unchanged and a
 // DataError naming the file and the cause is thrown.
 void ReadOptionsFile(const std::string& path, DisplayOptions& options);
 

@@ -18,6 +18,10 @@ namespace vexel {
 
 inline constexpr const char* kProgId = "Orvanta.Vexel";
 
+// The zoom values, in per cent, that setZoomVal takes; any other is ignored.
+inline constexpr std::int32_t kMinZoomVal = 2;
+inline constexpr std::int32_t kMaxZoomVal = 349;
+
 // A failed call: the error number (errno for file errors), its description and its source.
 // A number of 0 means success.
 struct Error {

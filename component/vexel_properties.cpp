@@ -87,7 +87,7 @@ std::int32_t Vexel::ZoomVal() const {
   return m_state.options.ZoomVal;
 }
 Error Vexel::setZoomVal(std::int32_t v) {
-  if (v < 2 || v > 349) return {};
+  if (v < kMinZoomVal || v > kMaxZoomVal) return {};
   Error error = ZoomTable(v);
   if (error.failed()) return error;
   emit PropertyChanged("ZoomVal");

@@ -167,13 +167,17 @@ bool MayWrite(const fs::path& file, const struct stat& info) {
 }  // namespace
 
 std::vector<std::uint8_t> ReadFilePrefix(const std::string& path, std::size_t limit) {
-  // O_CREAT creates a missing file empty; an existing one is only read. O_NONBLOCK keeps a FIFO
-  // from holding the program until someone writes to it.
-  FileHandle file(::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
-  if (file.get() < 0) Fail("cannot open file", path, errno);
+  // A missing file is read as an empty one and not made: it appears when it is first written.
+  // O_NONBLOCK keeps a FIFO from holding the program until someone writes to it.
+  FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.get() < 0) {
+    if (errno == ENOENT) return {};
+    Fail("cannot open file", path, errno);
+  }
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) Fail("cannot open file", path, errno);
   if (S_ISCHR(info.st_mode)) return {};
+  if (S_ISDIR(info.st_mode)) Fail("cannot open file", path, EISDIR);
   if (!S_ISREG(info.st_mode))
     Fail("cannot open file", path, "it is not a regular file", kNotARegularFile);
   std::vector<std::uint8_t> bytes;

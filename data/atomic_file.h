@@ -13,7 +13,7 @@ namespace periodic {
 inline constexpr int kNotARegularFile = EINVAL;
 
 // Reads at most `limit` bytes from the start of the file (all of it when limit is 0). A missing
-// file is created empty and gives no bytes. A character device (a link to /dev/null, say) gives
+// file gives no bytes and is not created. A character device (a link to /dev/null, say) gives
 // no bytes either; any other file that is not a regular file is refused without waiting on it.
 // On failure a DataError naming the file and the cause is thrown ("cannot open file" or "cannot
 // read file").

@@ -62,12 +62,31 @@ void ElementDataFile::Open(const std::string& path) {
     throw DataError("cannot open file '" + path + "': " + Describe(code), code);
   }
   m_path = path;
+  m_firstMisplaced = FindMisplacedRecord();
 }
 
 void ElementDataFile::Close() {
   if (m_stream.is_open()) m_stream.close();
   m_stream.clear();
   m_path.clear();
+  m_firstMisplaced = 0;
+}
+
+int ElementDataFile::FindMisplacedRecord() {
+  // Byte 2 of a record is its number. A file that cannot be read here shows its fault at the
+  // first record read.
+  constexpr std::streamoff kNumberOffset = 2;
+  std::filebuf& file = *m_stream.rdbuf();
+  const std::streamoff length = file.pubseekoff(0, std::ios::end, std::ios::in);
+  for (int n = 1; n <= kElementCount; ++n) {
+    const std::streamoff offset = static_cast<std::streamoff>(n - 1) * kElementRecordSize;
+    if (offset + static_cast<std::streamoff>(kElementRecordSize) > length) break;
+    if (file.pubseekpos(offset + kNumberOffset, std::ios::in) != offset + kNumberOffset) break;
+    const int number = file.sgetc();
+    if (number == std::char_traits<char>::eof()) break;
+    if (number != n) return n;
+  }
+  return 0;
 }
 
 ElementRecord ElementDataFile::ReadElementRecord(int n) {
@@ -76,6 +95,7 @@ ElementRecord ElementDataFile::ReadElementRecord(int n) {
         "element number " + std::to_string(n) + " is outside 1.." + std::to_string(kElementCount),
         EINVAL);
   if (!m_stream.is_open()) throw DataError("the element data file is not open", EBADF);
+  if (m_firstMisplaced != 0) return BuiltinRecords()[static_cast<std::size_t>(n - 1)];
 
   // The length is asked again at every read: the file may have been cut short since it was
   // opened.

@@ -182,5 +182,58 @@ TEST_F(ElementDataFileTest, OpeningAMissingFileIsAClearError) {
   EXPECT_FALSE(file.IsOpen());
 }
 
+// A file of the right size whose records do not carry their own numbers is damaged: it is
+// named by its first misplaced record, every record then comes from the built-in ones, and the
+// file is left exactly as it was. A file whose records are all in place is read as it stands.
+TEST_F(ElementDataFileTest, DamagedFilesAreReadFromTheBuiltinRecords) {
+  const std::string builtin = BuiltinBytes();
+  std::string garbage(builtin.size(), '\0');
+  std::uint32_t state = 19;
+  for (char& c : garbage) {
+    state = state * 1664525u + 1013904223u;
+    c = static_cast<char>(state >> 24);
+  }
+  garbage[2] = 1;  // even a first record that looks right does not make the file good
+  std::string middle = builtin;
+  middle[56 * 180 + 2] = 0;
+  std::string swapped = builtin;
+  std::swap_ranges(swapped.begin() + 180, swapped.begin() + 360, swapped.begin() + 360);
+  std::string renamed = builtin;  // the data may be changed, as long as each record is in place
+  renamed[3] = 'X';
+  const struct {
+    const char* name;
+    std::string bytes;
+    int firstMisplaced;
+  } cases[] = {
+      {"garbage", garbage, 2},
+      {"zeros", std::string(builtin.size(), '\0'), 1},
+      {"0xFF", std::string(builtin.size(), '\xFF'), 1},
+      {"one bad record in the middle", middle, 57},
+      {"two records swapped", swapped, 2},
+      {"the built-in records", builtin, 0},
+      {"records in place, one changed", renamed, 0},
+      {"a short file of good records", builtin.substr(0, 180 * 20), 0},
+      {"a short file of zeros", std::string(180 * 20 + 17, '\0'), 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFile(DataPath(), c.bytes);
+    ElementDataFile file;
+    file.Open(DataPath());
+    EXPECT_EQ(file.FirstMisplacedRecord(), c.firstMisplaced);
+    EXPECT_EQ(file.ReadsBuiltinRecords(), c.firstMisplaced != 0);
+    EXPECT_EQ(file.Path(), DataPath());
+    if (c.firstMisplaced != 0) {
+      for (int n : {1, 26, 57, 110}) EXPECT_EQ(file.ReadElementRecord(n), BuiltinRecords()[n - 1]);
+    } else {
+      // Read from the file itself: the changed symbol shows.
+      EXPECT_EQ(TrimRight(file.ReadElementRecord(1).Symbol), c.bytes[3] == 'X' ? "X" : "H");
+    }
+    EXPECT_EQ(Contents(DataPath()), c.bytes);
+    file.Close();
+    EXPECT_EQ(file.FirstMisplacedRecord(), 0);
+  }
+}
+
 }  // namespace
 }  // namespace periodic

@@ -167,6 +167,11 @@ void frmTableViewer::resizeEvent(QResizeEvent* event) {
 }
 
 void frmTableViewer::closeEvent(QCloseEvent* event) {
+  if (m_shutDown) {
+    event->accept();
+    return;
+  }
+  m_shutDown = true;
   if (m_halden) {
     SaveConfiguration();
     m_viewerWindows->CloseForShutdown();
@@ -231,12 +236,20 @@ void frmTableViewer::promptZoom() {
   const std::optional<QString> answer = m_prompts->askText(this, ProgramTitle(), "Zoom: ");
   if (!answer || answer->isEmpty()) return;
   bool ok = false;
-  const int zoom = answer->trimmed().toInt(&ok);
+  const qlonglong zoom = answer->trimmed().toLongLong(&ok);
   if (!ok) {
     m_prompts->warning(this, ProgramTitle(), "Масштаб должен быть целым числом.");
     return;
   }
-  m_halden->setZoomVal(zoom);
+  // The control ignores a value it cannot show; the user is told what it takes.
+  if (zoom < vexel::kMinZoomVal || zoom > vexel::kMaxZoomVal) {
+    m_prompts->warning(this, ProgramTitle(),
+                       QString("Масштаб должен быть от %1 до %2 %.")
+                           .arg(vexel::kMinZoomVal)
+                           .arg(vexel::kMaxZoomVal));
+    return;
+  }
+  m_halden->setZoomVal(static_cast<std::int32_t>(zoom));
 }
 
 void frmTableViewer::showAbout() {

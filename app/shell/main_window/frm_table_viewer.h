@@ -44,6 +44,9 @@ struct MainWindowSetup {
   HelpCalls* help = nullptr;             // null: the program's help
   SaveFileDialog* saveFile = nullptr;    // null: the real save-file dialog
   ColorChooser* colorChooser = nullptr;  // null: the real colour chooser
+  // Where the program makes its own Elements.dat when the control's cannot be read, in turn.
+  QString programDataFolder;  // empty: Data beside the program
+  QString userDataFolder;     // empty: the user's data folder for the program
   std::function<void(int)> progress;
 };
 
@@ -94,6 +97,11 @@ class frmTableViewer : public QMainWindow {
   void SaveConfiguration();
   void SetDefaultConfiguration();
   void ApplyBarsLayout();
+  // Failures to save the settings go to the error output instead of a message box: for a
+  // shutdown that no one may be there to answer.
+  void setQuietFailures(bool quiet) { m_quietFailures = quiet; }
+  // True once the main window's shutdown has run.
+  bool shutDown() const { return m_shutDown; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,6 +125,9 @@ class frmTableViewer : public QMainWindow {
   void connectControl();
   void runLoadSequence();
   void openDataFile();
+  QStringList dataFallbackFolders() const;
+  // Adds the note that the open data file is damaged and the built-in records are drawn.
+  void noteDamagedDataFile();
   // Reports, once, why the table could not be drawn or its data file not be read.
   void tableDrawn(const vexel::Error& error);
   QString DataFileProblem(const vexel::Error& error) const;
@@ -162,6 +173,8 @@ class frmTableViewer : public QMainWindow {
   QString m_dataProblem;  // a data-file failure of the load, reported when the table is drawn
   bool m_dataProblemReported = false;
   bool m_tableFailed = false;
+  bool m_quietFailures = false;
+  bool m_shutDown = false;
 
   std::map<QString, QAction*> m_menuItems;
   std::map<QString, QAction*> m_buttons;

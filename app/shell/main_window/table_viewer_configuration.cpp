@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <cstdio>
 
 #include "app/program_info.h"
 #include "app/shell/main_window/frm_table_viewer.h"
@@ -88,7 +89,10 @@ void frmTableViewer::SaveConfiguration() {
     failures << FileProblem(kCannotSave, ini, e.code());
   }
   // A settings file that could not be written is reported, not lost silently.
-  if (!failures.isEmpty()) {
+  if (failures.isEmpty()) return;
+  if (m_quietFailures) {
+    std::fprintf(stderr, "%s\n", failures.join(" ").toLocal8Bit().constData());
+  } else {
     m_prompts->warning(this, ProgramTitle(), failures.join(" "));
   }
 }

@@ -9,6 +9,8 @@
 #include <cerrno>
 
 #include "app/shell/services/error_text.h"
+#include "app/shell/services/library_file_text.h"
+#include "platform/shared_library_check.h"
 
 namespace table {
 
@@ -27,15 +29,23 @@ std::unique_ptr<vexel::VexelControl> ControlLoader::create(QWidget* parent) {
                       : FileProblem("Не удалось загрузить библиотеку таблицы", file, code);
     return nullptr;
   }
+  const QString notALibrary =
+      QStringLiteral("файл повреждён или не является библиотекой таблицы для этой программы");
+  // A truncated library would end the program with SIGBUS inside the loader.
+  const periodic::LibraryFileCheck check =
+      periodic::CheckSharedLibraryFile(QFile::encodeName(m_file).toStdString());
+  if (!check.ok()) {
+    m_errorText = QString("Не удалось загрузить библиотеку таблицы \"%1\": %2.")
+                      .arg(file, LibraryFileCause(check, notALibrary));
+    return nullptr;
+  }
   m_loader.setFileName(m_file);
   QObject* instance = m_loader.instance();
   auto* library = qobject_cast<vexel::VexelLibrary*>(instance);
   if (!library) {
     // Qt's own reasons are in English and name its internals; the user gets what they mean.
-    const QString reason = instance ? QStringLiteral("в ней нет элемента управления таблицы")
-                                    : QStringLiteral(
-                                          "файл повреждён или не является "
-                                          "библиотекой таблицы для этой программы");
+    const QString reason =
+        instance ? QStringLiteral("в ней нет элемента управления таблицы") : notALibrary;
     m_errorText = QString("Не удалось загрузить библиотеку таблицы \"%1\": %2.").arg(file, reason);
     return nullptr;
   }

@@ -13,8 +13,10 @@ constexpr int kInvalidCall = 5;
 }  // namespace
 
 QString RussianCause(int code) {
-  // The data layer reports a file that ends too soon as an input-output error.
+  // The data layer reports a file that ends too soon as an input-output error, and a read
+  // before the file was opened as a bad descriptor.
   if (code == EIO) return "файл неполон или не читается";
+  if (code == EBADF) return "файл данных не открыт";
   return QString::fromStdString(periodic::RussianErrorText(code));
 }
 

@@ -10,6 +10,8 @@
 
 #include "app/shell/services/error_text.h"
 #include "app/shell/services/help_library.h"
+#include "app/shell/services/library_file_text.h"
+#include "platform/shared_library_check.h"
 
 namespace table {
 namespace {
@@ -40,6 +42,16 @@ HelpCalls* LazyHelp::help() {
                   : FileProblem(kCannotLoad, shown, errno);
   } else if (!S_ISREG(info.st_mode)) {
     problem = FileProblem(kCannotLoad, shown, S_ISDIR(info.st_mode) ? EISDIR : ENOEXEC);
+  }
+  if (problem.isEmpty() && !m_library) {
+    // A truncated library would end the program with SIGBUS inside the loader.
+    const periodic::LibraryFileCheck check = periodic::CheckSharedLibraryFile(path.toStdString());
+    if (!check.ok()) {
+      problem = QString("%1 \"%2\": %3.")
+                    .arg(kCannotLoad, shown,
+                         LibraryFileCause(
+                             check, "библиотека повреждена или не подходит к этой программе"));
+    }
   }
   if (!problem.isEmpty()) {
     if (m_report) m_report(problem);

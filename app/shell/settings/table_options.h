@@ -114,9 +114,10 @@ void ApplyMinimumSize(TableOptions& options);
 // The text filled up with blanks or cut to kColorsDataLength characters.
 std::string FitColorsData(const std::string& text);
 
-// Reads Table.ini into `options`. A missing file is created empty. Returns false, with `options`
-// unchanged, when the file is empty (the caller then starts from DefaultTableOptions); true after
-// reading the record as DecodeTableOptions does. On failure `options` is left unchanged and a
+// Reads Table.ini into `options`. A missing file reads as an empty one and is not created (it
+// appears when first written). Returns false, with `options` unchanged, when the file is empty
+// (the caller then starts from DefaultTableOptions); true after reading the record as
+// DecodeTableOptions does. On failure `options` is left unchanged and a
 // periodic::DataError naming the file and the cause is thrown.
 bool ReadTableIni(const std::string& path, TableOptions& options);
 

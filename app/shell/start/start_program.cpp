@@ -13,6 +13,8 @@
 #include "app/program_info.h"
 #include "app/shell/main_window/frm_table_viewer.h"
 #include "app/shell/start/frm_splash.h"
+#include "app/shell/start/program_shutdown.h"
+#include "app/shell/start/quit_signals.h"
 #include "app/shell/start/startup_trace.h"
 
 namespace table {
@@ -83,6 +85,9 @@ int RunProgram(QApplication& app) {
   // Closed, the splash shows nothing more; taking its window down waits until the main window
   // is on its way to the screen.
   splash.reset();
+  // From here on a signal or the end of the session closes the window as the user would.
+  ProgramShutdown shutdown(window);
+  const QuitSignals quitSignals([&shutdown](int) { shutdown.request(); });
   QTimer::singleShot(0, [] { StartupCheckpoint("event loop running"); });
   return app.exec();
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/shell/services/control_loader.h"
+#include "platform/shared_library_check.h"
 
 namespace table {
 namespace {
@@ -37,6 +38,8 @@ void* LoadControlLibrary(const std::string& folder) {
   const std::string file = folder + "/" + kControlLibraryFileName;
   struct stat info {};
   if (::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
+  // A truncated library would end the program with SIGBUS inside the loader.
+  if (!periodic::CheckSharedLibraryFile(file).ok()) return nullptr;
   return ::dlopen(file.c_str(), RTLD_LAZY);
 }
 

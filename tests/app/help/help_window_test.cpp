@@ -363,6 +363,16 @@ TEST(LazyHelp, SaysInRussianWhyTheHelpLibraryCannotBeLoaded) {
          out.write("not a library");
        },
        "повреждена"},
+      // Loaded, a truncated library ends the program with SIGBUS.
+      {"truncated",
+       [](const QString& file) {
+         QFile whole(QStringLiteral(HELP_LIBRARY_FILE));
+         ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+         QFile cut(file);
+         ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+         cut.write(whole.read(whole.size() - 4096));
+       },
+       "обрезан"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

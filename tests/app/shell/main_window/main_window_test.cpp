@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/main_window_host.h"
+#include "data/builtin_records.h"
 #include "russian_key_events.h"
 
 namespace {
@@ -195,8 +196,9 @@ TEST(MainWindow, AFailedSaveIsReportedWithTheFilesNameAndCause) {
   QTemporaryDir dir;
   MainWindowHost host(dir.path());
   host.show();
-  // A folder where Table.ini belongs: the file cannot be written.
-  ASSERT_TRUE(QFile::remove(dir.path() + "/Table.ini"));
+  // A folder where Table.ini belongs: the file cannot be written. The start made no file of
+  // its own there: it appears at the first save.
+  ASSERT_FALSE(QFile::exists(dir.path() + "/Table.ini"));
   ASSERT_TRUE(QDir(dir.path()).mkdir("Table.ini"));
   host.window->close();
   ASSERT_EQ(host.prompts.messages.size(), 1);
@@ -375,10 +377,11 @@ TEST(MainWindow, UnusableDataFilesAreReportedOnceAndReplaced) {
     const char* cause;
     bool fallback;
   };
+  // Twenty good records and no more.
   const auto shortFile = [](const QString& path) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(180 * 20, '\0'));
+    file.write(reinterpret_cast<const char*>(periodic::BuiltinRecordBytes().data()), 180 * 20);
   };
   const Case cases[] = {
       {"folder", [](const QString& p) { ASSERT_TRUE(QDir().mkdir(p)); },
@@ -438,6 +441,16 @@ TEST(MainWindow, LibraryFailuresAreReportedWithTheirCauseInRussian) {
          file.write("not a library");
        },
        "не является библиотекой таблицы"},
+      // Loaded, a truncated library ends the program with SIGBUS.
+      {"truncated",
+       [](const QString& p) {
+         QFile whole(QStringLiteral(VEXEL_LIBRARY_DIR) + "/libVexel.so");
+         ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+         QFile cut(p);
+         ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+         cut.write(whole.read(whole.size() / 2));
+       },
+       "файл повреждён: он обрезан"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -451,6 +464,31 @@ TEST(MainWindow, LibraryFailuresAreReportedWithTheirCauseInRussian) {
     EXPECT_TRUE(message.contains(c.cause)) << message.toStdString();
     message.remove(library);
     EXPECT_FALSE(message.contains(QRegularExpression("[A-Za-z]"))) << message.toStdString();
+  }
+}
+
+// The zoom prompt takes what the control can show; any other number is answered with the range.
+TEST(MainWindow, ZoomPromptNamesTheRangeForANumberOutsideIt) {
+  MainWindowHost host;
+  host.show();
+  vexel::VexelControl& halden = *host.window->Halden();
+  const QString range = "Масштаб должен быть от 2 до 349 %.";
+  const struct {
+    const char* answer;
+    int zoom;         // the zoom afterwards
+    QString message;  // empty: none
+  } cases[] = {
+      {"150", 150, {}}, {"1", 150, range}, {"350", 150, range},         {"2", 2, {}},
+      {"-5", 2, range}, {"349", 349, {}},  {"99999999999", 349, range}, {" 75 ", 75, {}},
+      {"0", 75, range}, {"", 75, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    host.prompts.messages.clear();
+    host.prompts.answers = {QString::fromLatin1(c.answer)};
+    QTest::keyClick(host.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(halden.ZoomVal(), c.zoom);
+    EXPECT_EQ(host.prompts.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
   }
 }
 
