@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QScreen>
@@ -112,13 +113,15 @@ void ViewerWindows::OpenElementViewer(int elementNum, float x, float y) {
   viewer->activateWindow();
 }
 
-QMargins ViewerWindows::cardFrame(frmTElementViewer& viewer) {
+QMargins ViewerWindows::cardFrame(frmTElementViewer& viewer, bool& guessed) {
+  guessed = false;
   if (!m_cardFrame) {
     viewer.winId();
     m_cardFrame = periodic::RequestFrameExtents(*viewer.windowHandle());
   }
   if (m_cardFrame) return *m_cardFrame;
   // A window manager that does not tell frames the main window's as the nearest guess.
+  guessed = true;
   const QWindow* main = m_main.windowHandle();
   return main ? main->frameMargins() : QMargins();
 }
@@ -130,12 +133,36 @@ void ViewerWindows::placeCard(frmTElementViewer& viewer, QPoint click) {
   viewer.layout()->activate();
   const QScreen* screen = m_main.screen();
   const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-  const QMargins frame = cardFrame(viewer);
+  bool guessed = false;
+  const QMargins frame = cardFrame(viewer, guessed);
   const QSize client = viewer.size();
   const QPoint outer = ViewerPlacement(click, client.grownBy(frame), area);
   // The geometry of the client area, not the frame's: it holds whatever the window manager
   // and the toolkit know of the frame at the time the window is mapped.
   viewer.setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), client));
+  if (guessed && QGuiApplication::platformName() == QLatin1String("xcb")) {
+    QWindow* handle = viewer.windowHandle();
+    if (m_unsurePlacements.count(handle) == 0) {
+      handle->installEventFilter(this);
+      connect(handle, &QObject::destroyed, this,
+              [this](QObject* gone) { m_unsurePlacements.erase(gone); });
+    }
+    m_unsurePlacements[handle] = {&viewer, click, frame};
+  }
+}
+
+bool ViewerWindows::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Expose) return false;
+  const auto found = m_unsurePlacements.find(watched);
+  if (found == m_unsurePlacements.end()) return false;
+  const QMargins frame = static_cast<QWindow*>(watched)->frameMargins();
+  if (frame.isNull()) return false;
+  const UnsurePlacement placement = found->second;
+  m_unsurePlacements.erase(found);
+  watched->removeEventFilter(this);
+  m_cardFrame = frame;
+  if (placement.viewer && frame != placement.guess) placeCard(*placement.viewer, placement.click);
+  return false;
 }
 
 void ViewerWindows::RunElementViewer() {

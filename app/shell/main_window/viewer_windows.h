@@ -8,6 +8,7 @@
 #include <QSize>
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -74,9 +75,12 @@ class ViewerWindows : public QObject, public ViewerHost {
  private:
   void connectCommands();
   int firstFreeSlot();
-  // The frame that the window manager puts around a card, known before the card is shown.
-  QMargins cardFrame(frmTElementViewer& viewer);
+  // The frame that the window manager puts around a card, known before the card is shown
+  // where the window manager tells it; otherwise guessed and `guessed` set.
+  QMargins cardFrame(frmTElementViewer& viewer, bool& guessed);
   void placeCard(frmTElementViewer& viewer, QPoint click);
+  // A card placed by a guessed frame is placed again once it is shown and its frame is known.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   frmTableViewer& m_main;
   std::array<QPointer<frmTElementViewer>, kSlots> m_windows;
@@ -84,6 +88,12 @@ class ViewerWindows : public QObject, public ViewerHost {
   bool m_appClosing = false;
   // Every card has the same frame: once the window manager has told it, it is kept.
   std::optional<QMargins> m_cardFrame;
+  struct UnsurePlacement {
+    QPointer<frmTElementViewer> viewer;
+    QPoint click;
+    QMargins guess;
+  };
+  std::map<QObject*, UnsurePlacement> m_unsurePlacements;
 };
 
 }  // namespace table
