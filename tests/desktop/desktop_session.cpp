@@ -37,6 +37,20 @@ bool CopyProgramFolder(const QString& to) {
                      QDir(to).filePath(QStringLiteral("Elements.dat")));
 }
 
+// Where each thread of a process waits in the kernel, for a program that hangs.
+QString ThreadWaits(qint64 process) {
+  QString waits;
+  const QDir tasks(QStringLiteral("/proc/%1/task").arg(process));
+  for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    QFile name(tasks.filePath(task + QStringLiteral("/comm")));
+    QFile wait(tasks.filePath(task + QStringLiteral("/wchan")));
+    if (name.open(QIODevice::ReadOnly) && wait.open(QIODevice::ReadOnly))
+      waits += QStringLiteral(" %1:%2").arg(QString::fromLatin1(name.readAll().trimmed()),
+                                            QString::fromLatin1(wait.readAll()));
+  }
+  return waits;
+}
+
 }  // namespace
 
 DesktopSession::DesktopSession(QSize screen) {
@@ -47,7 +61,14 @@ DesktopSession::DesktopSession(QSize screen) {
   } else if (!startWindowManager()) {
     m_error = QStringLiteral("openbox did not start");
   } else if (!startProgram()) {
-    m_error = QStringLiteral("the program's main window did not appear");
+    m_error = QStringLiteral("the program's main window did not appear; windows:");
+    for (WindowId window : m_x->clientList())
+      m_error += QStringLiteral(" \"%1\"").arg(m_x->title(window));
+    const QProcess& program = *m_processes.back();
+    if (program.state() == QProcess::NotRunning)
+      m_error += QStringLiteral("; the program ended with status %1").arg(program.exitCode());
+    else
+      m_error += QStringLiteral("; its threads wait in:") + ThreadWaits(program.processId());
   }
 }
 
@@ -103,10 +124,13 @@ bool DesktopSession::startProgram() {
   QProcess& program = process(QDir(folder).filePath(QStringLiteral("Table")), {});
   if (!program.waitForStarted(kStartWaitMs)) return false;
   const QString title = QStringLiteral("Периодическая система химических элементов");
-  return WaitUntil([&] {
-    m_main = windowTitled(title);
-    return m_main != 0 && !m_x->frame(m_main).isEmpty();
-  });
+  // A loaded machine (a parallel build) slows the start down many times.
+  return WaitUntil(
+      [&] {
+        m_main = windowTitled(title);
+        return m_main != 0 && !m_x->frame(m_main).isEmpty();
+      },
+      30);
 }
 
 void DesktopSession::stopAll() {
@@ -159,14 +183,26 @@ void DesktopSession::type(const QString& text) {
   xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), text});
 }
 
-QString DesktopSession::screenshot(const QString& name) {
-  const QDir artefacts(QStringLiteral(DESKTOP_ARTEFACTS_DIR));
-  QDir().mkpath(artefacts.path());
-  const QString path = artefacts.filePath(name + QStringLiteral(".png"));
+QString DesktopSession::artefact(const QString& name) {
+  return QDir(QStringLiteral(DESKTOP_ARTEFACTS_DIR)).filePath(name + QStringLiteral(".png"));
+}
+
+bool DesktopSession::writeScreen(const QString& path) {
   QProcess& grab =
       process(QStringLiteral("import"), {QStringLiteral("-display"), m_display,
                                          QStringLiteral("-window"), QStringLiteral("root"), path});
-  grab.waitForFinished(kStartWaitMs);
+  return grab.waitForFinished(kStartWaitMs) && grab.exitCode() == 0;
+}
+
+QImage DesktopSession::grab() {
+  const QString path = m_home.filePath(QStringLiteral("screen.png"));
+  return writeScreen(path) ? QImage(path) : QImage();
+}
+
+QString DesktopSession::screenshot(const QString& name) {
+  QDir().mkpath(QStringLiteral(DESKTOP_ARTEFACTS_DIR));
+  const QString path = artefact(name);
+  writeScreen(path);
   return path;
 }
 

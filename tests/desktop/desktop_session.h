@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <QProcess>
 #include <QString>
@@ -39,15 +40,19 @@ class DesktopSession {
   void key(const QString& keys);
   void type(const QString& text);
 
-  // Writes a picture of the whole screen into the build's desktop-artefacts folder and
-  // returns its path.
+  // The whole screen as it is now.
+  QImage grab();
+  // Writes a picture of the whole screen into the build's desktop-artefacts folder, where it
+  // outlives the test, and returns its path.
   QString screenshot(const QString& name);
+  static QString artefact(const QString& name);
 
  private:
   bool startServer(QSize screen);
   bool startWindowManager();
   bool startProgram();
   QProcess& process(const QString& program, const QStringList& arguments);
+  bool writeScreen(const QString& path);
   void stopAll();
 
   QTemporaryDir m_home;
