@@ -2,15 +2,18 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/program_info.h"
 #include "app/shell/about/frm_about.h"
 #include "app/shell/main_window/frm_table_viewer.h"
 #include "app/viewer/frm_element_viewer.h"
+#include "platform/window_manager.h"
 
 namespace table {
 
@@ -26,13 +29,13 @@ int ToPixels(float twips) {
 
 }  // namespace
 
-QPoint ViewerPlacement(QPoint click, int measuredWidth, QSize window, const QRect& screen) {
-  int left = click.x() - measuredWidth / 2;
-  if (left < screen.left()) left = screen.left();
-  const int rightmost = screen.left() + screen.width() - window.width();
-  if (rightmost < left) left = rightmost;
-  int top = click.y() - window.height() - kGapAbovePointTwips / kTwipsPerPixel;
-  if (top < screen.top()) top = screen.top();
+QPoint ViewerPlacement(QPoint click, QSize frame, const QRect& screen) {
+  int left = click.x() - frame.width() / 2;
+  left = std::min(left, screen.left() + screen.width() - frame.width());
+  left = std::max(left, screen.left());
+  int top = click.y() - frame.height() - kGapAbovePointTwips / kTwipsPerPixel;
+  top = std::min(top, screen.top() + screen.height() - frame.height());
+  top = std::max(top, screen.top());
   return {left, top};
 }
 
@@ -101,21 +104,65 @@ void ViewerWindows::OpenElementViewer(int elementNum, float x, float y) {
     return;
   }
   frmTElementViewer* viewer = window(slot);
-  // The window's size is settled before it is first shown, so that it can be placed.
-  viewer->ensureBuilt();
-  viewer->ensurePolished();
-  viewer->layout()->activate();
   const QWidget* origin = halden ? halden->widget() : static_cast<QWidget*>(&m_main);
-  const QPoint click = origin->mapToGlobal(QPoint(ToPixels(x), ToPixels(y)));
-  const QScreen* screen = m_main.screen();
-  const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-  const QSize size = viewer->frameGeometry().size();
-  // Every card has the same fixed design width.
-  viewer->move(ViewerPlacement(click, viewer->width(), size, area));
+  placeCard(*viewer, origin->mapToGlobal(QPoint(ToPixels(x), ToPixels(y))));
   viewer->setTag(QString::number(elementNum));
   viewer->show();
+  periodic::KeepAboveItsGroup(*viewer->windowHandle());
   viewer->raise();
   viewer->activateWindow();
+}
+
+QMargins ViewerWindows::cardFrame(frmTElementViewer& viewer, bool& guessed) {
+  guessed = false;
+  if (!m_cardFrame) {
+    viewer.winId();
+    m_cardFrame = periodic::RequestFrameExtents(*viewer.windowHandle());
+  }
+  if (m_cardFrame) return *m_cardFrame;
+  // A window manager that does not tell frames the main window's as the nearest guess.
+  guessed = true;
+  const QWindow* main = m_main.windowHandle();
+  return main ? main->frameMargins() : QMargins();
+}
+
+void ViewerWindows::placeCard(frmTElementViewer& viewer, QPoint click) {
+  // The window's size is settled before it is first shown, so that it can be placed.
+  viewer.ensureBuilt();
+  viewer.ensurePolished();
+  viewer.layout()->activate();
+  const QScreen* screen = m_main.screen();
+  const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+  bool guessed = false;
+  const QMargins frame = cardFrame(viewer, guessed);
+  const QSize client = viewer.size();
+  const QPoint outer = ViewerPlacement(click, client.grownBy(frame), area);
+  // The geometry of the client area, not the frame's: it holds whatever the window manager
+  // and the toolkit know of the frame at the time the window is mapped.
+  viewer.setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), client));
+  if (guessed && QGuiApplication::platformName() == QLatin1String("xcb")) {
+    QWindow* handle = viewer.windowHandle();
+    if (m_unsurePlacements.count(handle) == 0) {
+      handle->installEventFilter(this);
+      connect(handle, &QObject::destroyed, this,
+              [this](QObject* gone) { m_unsurePlacements.erase(gone); });
+    }
+    m_unsurePlacements[handle] = {&viewer, click, frame};
+  }
+}
+
+bool ViewerWindows::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Expose) return false;
+  const auto found = m_unsurePlacements.find(watched);
+  if (found == m_unsurePlacements.end()) return false;
+  const QMargins frame = static_cast<QWindow*>(watched)->frameMargins();
+  if (frame.isNull()) return false;
+  const UnsurePlacement placement = found->second;
+  m_unsurePlacements.erase(found);
+  watched->removeEventFilter(this);
+  m_cardFrame = frame;
+  if (placement.viewer && frame != placement.guess) placeCard(*placement.viewer, placement.click);
+  return false;
 }
 
 void ViewerWindows::RunElementViewer() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -7,6 +8,8 @@
 #include <QSize>
 #include <array>
 #include <functional>
+#include <map>
+#include <optional>
 #include <vector>
 
 #include "app/viewer/viewer_host.h"
@@ -18,10 +21,11 @@ namespace table {
 class frmTableViewer;
 class frmTElementViewer;
 
-// Where a card opened by a click at `click` (in pixels on the screen) stands: centred above
-// the point, 100 twips higher than the card is tall, and moved in from the screen's left,
-// right and top edges. The bottom edge is not corrected.
-QPoint ViewerPlacement(QPoint click, int measuredWidth, QSize window, const QRect& screen);
+// Where the outer frame (title bar and borders included) of a card opened by a click at
+// `click` (pixels on the screen) has its top-left corner: centred on the point, its lower edge
+// 100 twips above it, and moved in so that the whole frame lies on `screen`; where the frame
+// cannot fit, its left and top edges stay on the screen.
+QPoint ViewerPlacement(QPoint click, QSize frame, const QRect& screen);
 
 // The pool of fifteen element card windows and the main window's list of the open ones. A
 // slot's window is free while hidden. A window that was closed or destroyed is made anew,
@@ -71,11 +75,25 @@ class ViewerWindows : public QObject, public ViewerHost {
  private:
   void connectCommands();
   int firstFreeSlot();
+  // The frame that the window manager puts around a card, known before the card is shown
+  // where the window manager tells it; otherwise guessed and `guessed` set.
+  QMargins cardFrame(frmTElementViewer& viewer, bool& guessed);
+  void placeCard(frmTElementViewer& viewer, QPoint click);
+  // A card placed by a guessed frame is placed again once it is shown and its frame is known.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   frmTableViewer& m_main;
   std::array<QPointer<frmTElementViewer>, kSlots> m_windows;
   std::vector<QAction*> m_entries;
   bool m_appClosing = false;
+  // Every card has the same frame: once the window manager has told it, it is kept.
+  std::optional<QMargins> m_cardFrame;
+  struct UnsurePlacement {
+    QPointer<frmTElementViewer> viewer;
+    QPoint click;
+    QMargins guess;
+  };
+  std::map<QObject*, UnsurePlacement> m_unsurePlacements;
 };
 
 }  // namespace table

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QTest>
+#include <cstdlib>
 
 #include "app/main_window_host.h"
 #include "app/shell/main_window/viewer_windows.h"
@@ -19,10 +20,10 @@ struct PoolHost : MainWindowHost {
   PoolHost() { show(); }
   ViewerWindows& pool() { return window->viewerWindows(); }
   frmTElementViewer* slot(int n) { return pool().window(n); }
-  // Opens element n as a click on the control would.
-  void open(int n) {
+  // Opens element n as a click on the control at (x, y) twips would.
+  void open(int n, float x = 3000, float y = 3000) {
     QMetaObject::invokeMethod(window->Halden()->widget(), "AdditionalInfoAsked", Q_ARG(int, n),
-                              Q_ARG(float, 3000.0f), Q_ARG(float, 3000.0f));
+                              Q_ARG(float, x), Q_ARG(float, y));
     QCoreApplication::processEvents();
   }
   QStringList listCaptions() {
@@ -33,23 +34,32 @@ struct PoolHost : MainWindowHost {
   bool separatorShown() { return menuItem("mnuFile_Bar1")->isVisible(); }
 };
 
-TEST(ViewerPlacement, CentredAboveTheClickInsideTheScreen) {
+TEST(ViewerPlacement, FrameCentredAboveTheClickAndWhollyOnTheScreen) {
+  // A card of 196 x 160 pixels in openbox's frame (borders of 1, a title bar of 20): 198 x 181.
+  const QSize frame(198, 181);
   const QRect screen(0, 0, 1280, 1024);
-  const QSize window(200, 180);
   const struct {
     const char* name;
     QPoint click;
+    QRect screen;
     QPoint expected;
   } cases[] = {
-      {"middle", {600, 500}, {500, 500 - 180 - 6}},
-      {"left edge", {40, 500}, {0, 314}},
-      {"right edge", {1270, 500}, {1080, 314}},
-      {"top edge", {600, 100}, {500, 0}},
+      // The lower frame edge 100 twips (6 pixels) above the click, centred on it.
+      {"middle", {600, 500}, screen, {501, 500 - 181 - 6}},
+      {"left edge", {40, 500}, screen, {0, 313}},
+      {"right edge", {1270, 500}, screen, {1280 - 198, 313}},
+      // The title bar stays on the screen; the card then covers the click.
+      {"top edge", {600, 100}, screen, {501, 0}},
+      {"top left corner", {5, 5}, screen, {0, 0}},
+      // A click below the screen (a main window half off it) still shows the whole card.
+      {"below the screen", {600, 1100}, screen, {501, 1024 - 181}},
+      // A second screen to the right, and one under a panel, keep the card on their own area.
+      {"second screen", {1300, 100}, QRect(1280, 0, 1920, 1080), {1280, 0}},
+      {"second screen right", {3190, 600}, QRect(1280, 0, 1920, 1080), {3200 - 198, 413}},
+      {"below a panel", {600, 150}, QRect(0, 24, 1280, 1000), {501, 24}},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(table::ViewerPlacement(c.click, 200, window, screen), c.expected) << c.name;
-  // A second screen to the right keeps the card on its own screen.
-  EXPECT_EQ(table::ViewerPlacement({1300, 500}, 200, window, QRect(1280, 0, 1920, 1080)).x(), 1280);
+    EXPECT_EQ(table::ViewerPlacement(c.click, frame, c.screen), c.expected) << c.name;
 }
 
 TEST(ViewerWindows, OpensACardForTheClickedElement) {
@@ -127,6 +137,32 @@ TEST(ViewerWindows, MinimiseAllCloseAllAndTheList) {
   EXPECT_FALSE(host.separatorShown());
   // Closed by close-all, the windows stay in the pool.
   EXPECT_FALSE(host.slot(1)->isClosed());
+}
+
+// Every showing through the pool places the card anew, whichever window the slot holds: a new
+// one, one kept hidden by close-all, one made anew after minimise-all or after its card closed.
+TEST(ViewerWindows, EveryShowingPlacesTheCardAboveItsClick) {
+  PoolHost host;
+  const QWidget* control = host.window->Halden()->widget();
+  const auto expectAbove = [&](int slot, QPoint twips, const char* when) {
+    const QPoint click = control->mapToGlobal(twips / 15);
+    const QRect frame = host.slot(slot)->frameGeometry();
+    EXPECT_EQ(frame.bottom(), click.y() - 6 - 1) << when;
+    EXPECT_LE(std::abs(frame.center().x() - click.x()), 1) << when;
+  };
+  host.open(26, 6000, 4500);
+  expectAbove(1, {6000, 4500}, "first showing");
+  host.menuItem("mnuCloseAllWindows")->trigger();
+  host.open(27, 9000, 5100);
+  expectAbove(1, {9000, 5100}, "a hidden window at another cell");
+  host.open(28, 9900, 5100);
+  host.slot(2)->close();
+  QCoreApplication::processEvents();
+  host.open(29, 3600, 6000);
+  expectAbove(2, {3600, 6000}, "after the slot's card closed");
+  host.menuItem("mnuMinimizeAllWindows")->trigger();
+  host.open(30, 4500, 6600);
+  expectAbove(3, {4500, 6600}, "after minimise-all");
 }
 
 TEST(ViewerWindows, ListFollowsStepsAndReopenedCards) {
