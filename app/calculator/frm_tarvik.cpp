@@ -20,6 +20,7 @@
 #include "chem/formula_parser.h"
 #include "chem/molar_mass.h"
 #include "chem/result_text.h"
+#include "platform/editing_keys.h"
 #include "platform/virtual_key.h"
 
 namespace tarvik {
@@ -74,6 +75,8 @@ frmTarvik::frmTarvik(ProgramData data, QWidget* parent)
                          static_cast<QWidget*>(lstHistory), static_cast<QWidget*>(cmdCalculate)})
     child->installEventFilter(this);
   installEventFilter(this);
+  // The formula field pastes, cuts and selects with the Russian layout active too.
+  qApp->installEventFilter(new periodic::EditingKeysForAnyLayout(this));
 
   if (!m_data.masses) {
     txtFormula->setEnabled(false);

@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <QPrinter>
 #include <cerrno>
-#include <cstring>
 
 #include <unistd.h>
 
+#include "app/shell/services/error_text.h"
 #include "card/element_text_printout.h"
 #include "card/text_canvas.h"
 #include "platform/drawing_renderer.h"
@@ -21,21 +21,21 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440;
 
-// Why a document could not be started. A file the printer should write is a file error with
-// the system's own number when the file is a folder or it or its folder is not writable (asked
-// without creating anything); anything else is the printer's.
+// Why a document could not be started. A file the printer should write is a file error, with
+// the system's own number and its cause in Russian, when the file is a folder or it or its
+// folder is not writable (asked without creating anything); anything else is the printer's.
 PrintError StartError(const QPrinter& printer) {
   const QString file = printer.outputFileName();
   if (!file.isEmpty()) {
     const QFileInfo info(file);
     // A folder is writable, yet no document can be written in its place.
-    if (info.isDir()) return {EISDIR, QString::fromLocal8Bit(std::strerror(EISDIR)) + ": " + file};
+    if (info.isDir()) return {EISDIR, RussianCause(EISDIR) + ": " + file};
     const QByteArray checked =
         QFile::encodeName(info.exists() ? info.absoluteFilePath() : info.absolutePath());
     errno = 0;
     if (::access(checked.constData(), W_OK) != 0 && errno != 0) {
       const int number = errno;
-      return {number, QString::fromLocal8Bit(std::strerror(number)) + ": " + file};
+      return {number, RussianCause(number) + ": " + file};
     }
   }
   return {kPrinterError, "Printer error"};

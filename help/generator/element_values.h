@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "help/generator/bodr_data.h"
+#include "properties/bodr_data.h"
 
 namespace periodic {
 

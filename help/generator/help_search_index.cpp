@@ -13,11 +13,11 @@
 #include "card/element_card.h"
 #include "data/builtin_records.h"
 #include "data/data_error.h"
-#include "help/generator/bodr_data.h"
 #include "help/generator/element_page.h"
 #include "help/generator/element_text.h"
 #include "help/search/page_text.h"
 #include "help/search/search_index_writer.h"
+#include "properties/bodr_data.h"
 
 namespace fs = std::filesystem;
 using namespace periodic;

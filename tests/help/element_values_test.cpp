@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "data/builtin_records.h"
-#include "help/generator/bodr_data.h"
 #include "help/generator/element_page.h"
 #include "help/generator/element_values.h"
+#include "properties/bodr_data.h"
 
 using namespace periodic;
 

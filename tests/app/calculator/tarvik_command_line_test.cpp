@@ -35,7 +35,7 @@ TEST(TarvikCommandLine, BadFormulaGoesToStandardErrorWithStatusOne) {
 // The command line says how an ion was read, as the window does, and refuses what the window's
 // field could not hold.
 TEST(TarvikCommandLine, IonNotationIsExplainedAndLongFormulasRefused) {
-  const Outcome ion = RunTarvik(TARVIK_FILE, "'Fe3+'");
+  const ProgramOutcome ion = RunProgram(TARVIK_FILE, "'Fe3+'");
   EXPECT_EQ(ion.status, 0);
   EXPECT_TRUE(
       ion.out.starts_with("Формула: Fe3+\n"
@@ -45,7 +45,7 @@ TEST(TarvikCommandLine, IonNotationIsExplainedAndLongFormulasRefused) {
                           "пишите Fe3^+.\n"))
       << ion.out;
 
-  const Outcome tooLong = RunTarvik(TARVIK_FILE, std::string(60000, 'H') + "Xx");
+  const ProgramOutcome tooLong = RunProgram(TARVIK_FILE, std::string(60000, 'H') + "Xx");
   EXPECT_EQ(tooLong.status, 1);
   EXPECT_EQ(tooLong.out, "");
   EXPECT_EQ(tooLong.err,

@@ -14,6 +14,7 @@
 
 #include "app/calculator/frm_tarvik.h"
 #include "data/builtin_records.h"
+#include "russian_key_events.h"
 
 namespace tarvik {
 namespace {
@@ -139,6 +140,22 @@ TEST(TarvikWindow, ControlCCopiesTheResultWhateverTheLayout) {
   QApplication::sendEvent(field, &press);
   EXPECT_EQ(QApplication::clipboard()->text(), window.resultText());
   EXPECT_TRUE(QApplication::clipboard()->text().contains("Молярная масса: 98,079 г/моль"));
+}
+
+// The formula field's own editing keys, typed with the Russian layout active.
+TEST(TarvikWindow, FormulaFieldPastesAndCutsWhateverTheLayout) {
+  frmTarvik window(BuiltinData());
+  window.show();
+  auto* field = window.findChild<QLineEdit*>("txtFormula");
+  field->setFocus();
+  QApplication::clipboard()->setText("NaCl");
+  SendRussianKey(field, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(field->text(), "NaCl");
+  SendRussianKey(field, Qt::Key_A, Qt::ControlModifier);
+  QApplication::clipboard()->clear();
+  SendRussianKey(field, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(field->text(), "");
+  EXPECT_EQ(QApplication::clipboard()->text(), "NaCl");
 }
 
 TEST(TarvikWindow, WithoutDataFileSaysSoAndTakesNoFormula) {

@@ -424,10 +424,11 @@ TEST(ElementViewer, PrintsThePictureAndCancelPrintsNothing) {
   v.trigger("mnuOptions_Print");
   EXPECT_TRUE(PdfText(host.printers.pdfFile).contains("Ferrum"));
   EXPECT_TRUE(host.prompts.messages.isEmpty());
-  // A file that cannot be written is an error of its own, reported with its number.
+  // A file that cannot be written is an error of its own, reported with its number and the
+  // cause in Russian.
   const std::pair<QString, QString> unwritable[] = {
-      {host.folder() + "/missing/card.pdf", "Error 2. "},
-      {host.folder(), "Error 21. "},
+      {host.folder() + "/missing/card.pdf", "Error 2. файл не найден: "},
+      {host.folder(), "Error 21. на этом месте папка, а не файл: "},
   };
   for (const auto& [file, message] : unwritable) {
     host.prompts.messages.clear();

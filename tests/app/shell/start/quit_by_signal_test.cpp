@@ -49,7 +49,7 @@ TEST(QuitBySignal, ClosesTheWindowCardsAndDialogsAndSavesTheSettings) {
     EXPECT_FALSE(host.window->isVisible());
     EXPECT_FALSE(card->isVisible());
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(QFileInfo(host.configFolder() + "/Table.ini").size(), 156);
+    EXPECT_EQ(QFileInfo(host.configFolder() + "/Table.ini").size(), 166);
     EXPECT_EQ(QFileInfo(host.configFolder() + "/Table.cfg").size(), 34);
   }
 }
@@ -105,7 +105,7 @@ TEST(QuitBySignal, TheProgramEndsNormallyAndLeavesFullSettingsFiles) {
     ASSERT_TRUE(program.waitForFinished(60000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0) << program.readAll().toStdString();
-    EXPECT_EQ(QFileInfo(copy.file("Table.ini")).size(), 156);
+    EXPECT_EQ(QFileInfo(copy.file("Table.ini")).size(), 166);
     EXPECT_EQ(QFileInfo(copy.file("Table.cfg")).size(), 34);
   }
 }
