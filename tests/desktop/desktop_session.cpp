@@ -53,14 +53,15 @@ QString ThreadWaits(qint64 process) {
 
 }  // namespace
 
-DesktopSession::DesktopSession(QSize screen) {
+DesktopSession::DesktopSession(QSize screen,
+                               const std::function<void(const QString& folder)>& prepare) {
   if (!m_home.isValid()) {
     m_error = QStringLiteral("no temporary folder");
   } else if (!startServer(screen)) {
     m_error = QStringLiteral("Xvfb did not start");
   } else if (!startWindowManager()) {
     m_error = QStringLiteral("openbox did not start");
-  } else if (!startProgram()) {
+  } else if (!startProgram(prepare)) {
     m_error = QStringLiteral("the program's main window did not appear; windows:");
     for (WindowId window : m_x->clientList())
       m_error += QStringLiteral(" \"%1\"").arg(m_x->title(window));
@@ -118,10 +119,16 @@ bool DesktopSession::startWindowManager() {
   return WaitUntil([this] { return m_x->windowManagerRuns(); });
 }
 
-bool DesktopSession::startProgram() {
-  const QString folder = m_home.filePath(QStringLiteral("program"));
+QString DesktopSession::programFolder() const {
+  return m_home.filePath(QStringLiteral("program"));
+}
+
+bool DesktopSession::startProgram(const std::function<void(const QString& folder)>& prepare) {
+  const QString folder = programFolder();
   if (!QDir().mkpath(folder) || !CopyProgramFolder(folder)) return false;
+  if (prepare) prepare(folder);
   QProcess& program = process(QDir(folder).filePath(QStringLiteral("Table")), {});
+  m_program = &program;
   if (!program.waitForStarted(kStartWaitMs)) return false;
   const QString title = QStringLiteral("Периодическая система химических элементов");
   // A loaded machine (a parallel build) slows the start down many times.
@@ -145,6 +152,7 @@ void DesktopSession::stopAll() {
     }
   }
   m_x.reset();
+  m_program = nullptr;
   m_processes.clear();
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,7 +20,9 @@ namespace desktop {
 // starts is stopped when it goes, and also when the test program dies.
 class DesktopSession {
  public:
-  explicit DesktopSession(QSize screen = QSize(1280, 1024));
+  // `prepare` may change the copy of the program's folder before the program starts.
+  explicit DesktopSession(QSize screen = QSize(1280, 1024),
+                          const std::function<void(const QString& folder)>& prepare = {});
   ~DesktopSession();
   DesktopSession(const DesktopSession&) = delete;
   DesktopSession& operator=(const DesktopSession&) = delete;
@@ -28,6 +31,8 @@ class DesktopSession {
   const QString& error() const { return m_error; }
   XDisplay& x() { return *m_x; }
   WindowId mainWindow() const { return m_main; }
+  QProcess& program() { return *m_program; }
+  QString programFolder() const;
   // The program's card windows on the screen (every managed window but the main one whose
   // title names an element: "Fe - Железо").
   std::vector<WindowId> cards() const;
@@ -50,7 +55,7 @@ class DesktopSession {
  private:
   bool startServer(QSize screen);
   bool startWindowManager();
-  bool startProgram();
+  bool startProgram(const std::function<void(const QString& folder)>& prepare);
   QProcess& process(const QString& program, const QStringList& arguments);
   bool writeScreen(const QString& path);
   void stopAll();
@@ -58,6 +63,7 @@ class DesktopSession {
   QTemporaryDir m_home;
   QString m_display;
   std::vector<std::unique_ptr<QProcess>> m_processes;
+  QProcess* m_program = nullptr;
   std::unique_ptr<XDisplay> m_x;
   WindowId m_main = 0;
   QString m_error;

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <algorithm>
 #include <iostream>
@@ -301,6 +303,40 @@ TEST_F(Desktop, EnterPressesOkInTheOptionsAndColourDialogs) {
       session->key("Escape");
       ASSERT_TRUE(WaitUntil([&] { return session->windowTitled(title) == 0; }));
     }
+  }
+}
+
+// Help whose library is missing or is no library at all says so; the program then still quits
+// as closing its main window does, with its settings saved.
+TEST(DesktopHelp, ProgramWithABrokenHelpLibraryStillQuits) {
+  const struct {
+    const char* name;
+    QByteArray library;  // empty: no library beside the program
+  } cases[] = {{"missing", {}}, {"garbage", QByteArray(40000, '\x5a')}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesktopSession session(QSize(1280, 1024), [&](const QString& folder) {
+      QFile library(QDir(folder).filePath(QStringLiteral("libTableHelp.so")));
+      if (!c.library.isEmpty() && library.open(QIODevice::WriteOnly)) library.write(c.library);
+    });
+    ASSERT_TRUE(session.error().isEmpty()) << session.error().toStdString();
+    const WindowId main = session.mainWindow();
+    session.xdotool({"windowactivate", "--sync", QString::number(main)});
+    session.key("F1");
+    ASSERT_TRUE(WaitUntil([&] { return session.x().clientList().size() == 2; }))
+        << "no message about the help";
+    ASSERT_TRUE(WaitUntil([&] { return session.x().activeWindow() != main; }));
+    session.key("Return");
+    ASSERT_TRUE(WaitUntil([&] { return session.x().clientList().size() == 1; }));
+    session.xdotool({"windowactivate", "--sync", QString::number(main)});
+    session.key("alt+F4");
+    QProcess& program = session.program();
+    const bool ended = program.waitForFinished(10000);
+    if (!ended) session.screenshot(QStringLiteral("BrokenHelpLibrary_") + c.name);
+    ASSERT_TRUE(ended) << "the program did not quit";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(QFileInfo(QDir(session.programFolder()).filePath("Table.ini")).size(), 166);
   }
 }
 
