@@ -221,5 +221,7 @@ class VexelLibrary {
 
 }  // namespace vexel
 
-#define VexelLibrary_iid "Orvanta.Vexel.Library/38.0"
+// The type library stays 38.0; the last part counts changes of the methods above, so that a
+// library built before the property views is refused rather than called past its methods.
+#define VexelLibrary_iid "Orvanta.Vexel.Library/38.0.1"
 Q_DECLARE_INTERFACE(vexel::VexelLibrary, VexelLibrary_iid)

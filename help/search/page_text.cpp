@@ -3,6 +3,8 @@
 #include <cctype>
 #include <map>
 
+#include "help/search/word_stems.h"
+
 namespace periodic {
 namespace {
 
@@ -14,16 +16,7 @@ std::string Lower(std::string_view text) {
 
 void AppendCodePoint(std::string& out, unsigned long code) {
   if (code == 0 || code > 0xFFFF) return;
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
+  AppendUtf8(out, static_cast<char32_t>(code));
 }
 
 // Decodes the entity at `at` ("&amp;", "&#8212;"); returns the bytes it took, 0 if none.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "help/search/word_stems.h"
+#include "table/element_facts.h"
 
 namespace periodic {
 namespace {
@@ -47,30 +48,6 @@ bool StemMatches(std::string_view stem, const std::vector<std::string>& querySte
   });
 }
 
-std::string EscapeHtml(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 std::string MakeSnippet(std::string_view text, std::string_view stems,
                         const std::vector<std::string>& queryStems) {
   const std::vector<TextWord> words = SplitWords(text);
@@ -86,15 +63,16 @@ std::string MakeSnippet(std::string_view text, std::string_view stems,
   std::string out = first > 0 ? "…" : "";
   std::size_t at = words[first].offset;
   for (std::size_t i = first; i <= last; ++i) {
-    out += EscapeHtml(text.substr(at, words[i].offset - at));
+    out += HtmlEscape(std::string(text.substr(at, words[i].offset - at)));
     const std::string_view word = text.substr(words[i].offset, words[i].length);
-    out += matched[i] ? "<b>" + EscapeHtml(word) + "</b>" : EscapeHtml(word);
+    out +=
+        matched[i] ? "<b>" + HtmlEscape(std::string(word)) + "</b>" : HtmlEscape(std::string(word));
     at = words[i].offset + words[i].length;
   }
   if (last + 1 < words.size()) {
     out += "…";
   } else {
-    out += EscapeHtml(text.substr(at));
+    out += HtmlEscape(std::string(text.substr(at)));
   }
   return out;
 }

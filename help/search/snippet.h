@@ -10,9 +10,6 @@ namespace periodic {
 // beginning of the stem, so that "лантан" finds "лантаноид".
 bool StemMatches(std::string_view stem, const std::vector<std::string>& queryStems);
 
-// Text as HTML text: & < > " escaped.
-std::string EscapeHtml(std::string_view text);
-
 // A short passage of `text` around the words that match the query, as HTML: the text escaped,
 // the matched words in <b>, "…" where the passage cuts the text. `stems` holds the stems of
 // the text's words in order, separated by blanks (as the index keeps them).

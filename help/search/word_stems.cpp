@@ -25,19 +25,6 @@ char32_t Decode(std::string_view text, std::size_t at, std::size_t& size) {
   return code;
 }
 
-void Append(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
 bool IsWordCharacter(char32_t c) {
   return (c >= U'0' && c <= U'9') || (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') ||
          (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x388 && c <= 0x3CE) ||
@@ -70,6 +57,24 @@ bool IsNumber(const std::string& folded) {
 
 }  // namespace
 
+void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
 std::vector<TextWord> SplitWords(std::string_view text) {
   std::vector<TextWord> words;
   TextWord word;
@@ -81,7 +86,7 @@ std::vector<TextWord> SplitWords(std::string_view text) {
     if (IsWordCharacter(c)) {
       if (!inWord) word = TextWord{at, 0, {}};
       inWord = true;
-      Append(word.folded, Fold(c));
+      AppendUtf8(word.folded, Fold(c));
       word.length = at + size - word.offset;
     } else if (inWord) {
       words.push_back(std::move(word));

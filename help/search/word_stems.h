@@ -8,6 +8,9 @@
 
 namespace periodic {
 
+// Appends a code point to UTF-8 text.
+void AppendUtf8(std::string& out, char32_t code);
+
 // One word of a text: where it lies (bytes of the UTF-8 text) and its folded form: lower case,
 // "ё" written as "е", so that "Щёлочноземельный" and "щелочноземельный" are one word.
 struct TextWord {
