@@ -217,7 +217,8 @@ void WriteRepositoryFacts(std::ostream& out, const ElementRecord& record, const 
   }
   if (!b.mass.empty()) Row(out, "Атомная масса по современным данным", HtmlEscape(ModernMass(b)));
   WriteDiscovery(out, b);
-  if (!b.ionizationEnergy.empty())
+  // The data writes 0 where the energy was never measured (astatine).
+  if (!b.ionizationEnergy.empty() && b.ionizationEnergy != "0")
     Row(out, "Первая энергия ионизации", DecimalComma(HtmlEscape(b.ionizationEnergy)) + " эВ");
   if (!b.electronAffinity.empty()) {
     const std::string affinity = RoundedValue(b.electronAffinity, b.electronAffinityError, 3);

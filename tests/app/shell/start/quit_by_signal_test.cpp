@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -32,7 +33,8 @@ TEST(QuitBySignal, ClosesTheWindowCardsAndDialogsAndSavesTheSettings) {
     MainWindowHost host;
     host.show();
     host.window->viewerWindows().RunElementViewer();
-    QWidget* card = host.window->viewerWindows().window(1);
+    // The shutdown may delete the card, which a raw pointer would not notice.
+    const QPointer<QWidget> card = host.window->viewerWindows().window(1);
     ASSERT_TRUE(card && card->isVisible());
     QDialog dialog(host.window.get());
     dialog.show();
@@ -47,7 +49,7 @@ TEST(QuitBySignal, ClosesTheWindowCardsAndDialogsAndSavesTheSettings) {
     ASSERT_TRUE(ProcessEventsUntil([&] { return host.window->shutDown(); }));
     EXPECT_EQ(received, signal);
     EXPECT_FALSE(host.window->isVisible());
-    EXPECT_FALSE(card->isVisible());
+    EXPECT_TRUE(card.isNull() || !card->isVisible());
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(QFileInfo(host.configFolder() + "/Table.ini").size(), 166);
     EXPECT_EQ(QFileInfo(host.configFolder() + "/Table.cfg").size(), 34);
