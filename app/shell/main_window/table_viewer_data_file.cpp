@@ -7,6 +7,7 @@
 #include "app/program_info.h"
 #include "app/shell/main_window/frm_table_viewer.h"
 #include "app/shell/services/error_text.h"
+#include "app/shell/settings/config_location.h"
 #include "data/data_error.h"
 
 namespace table {
@@ -36,11 +37,14 @@ QStringList frmTableViewer::dataFallbackFolders() const {
                               ? QCoreApplication::applicationDirPath() + "/Data/"
                               : m_setup.programDataFolder;
   if (!m_setup.userDataFolder.isEmpty()) return {program, m_setup.userDataFolder};
+  // An installed program's folder is the package's, even for root.
+  QStringList folders;
+  if (!IsSystemFolder(program)) folders << program;
   // Without a home folder there is no user's data folder, and the file is not made anywhere
   // else (an empty location would name the root folder).
   const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  if (user.isEmpty()) return {program};
-  return {program, user + "/"};
+  if (!user.isEmpty()) folders << user + "/";
+  return folders;
 }
 
 void frmTableViewer::openDataFile() {

@@ -24,8 +24,14 @@ bool CanCreateFilesIn(const QString& folder) {
 
 }  // namespace
 
+bool IsSystemFolder(const QString& folder) {
+  if (folder.isEmpty()) return false;
+  const QString path = QDir::cleanPath(QDir(folder).absolutePath()) + "/";
+  return path.startsWith("/usr/") || path.startsWith("/opt/");
+}
+
 QString ChooseConfigDirectory(const QString& programFolder) {
-  if (CanCreateFilesIn(programFolder)) return programFolder;
+  if (!IsSystemFolder(programFolder) && CanCreateFilesIn(programFolder)) return programFolder;
   QString fallback = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   // A folder that cannot be made shows when its files are opened; the error names them.
   QDir().mkpath(fallback);

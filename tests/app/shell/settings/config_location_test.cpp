@@ -38,7 +38,10 @@ TEST_F(ConfigLocationTest, UnusableProgramFolderFallsBackToTheUserConfiguration)
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
   const QString expected = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-  for (const QString& program : {dir.filePath("file/sub"), dir.filePath("missing"), QString()}) {
+  // An installed program's folder is the package's, also where root could write into it.
+  for (const QString& program :
+       {dir.filePath("file/sub"), dir.filePath("missing"), QString(), QString("/usr/lib"),
+        QString("/opt/../usr/lib/"), QString("/opt")}) {
     SCOPED_TRACE(program.toStdString());
     const QString chosen = ChooseConfigDirectory(program);
     EXPECT_EQ(chosen, expected);
