@@ -1,6 +1,6 @@
 // Starts a program and prints how many milliseconds passed until the X server mapped its first
-// window that is not a splash screen, and the program's peak memory once that window has had
-// time to draw itself (VmHWM, in KiB); then ends the program.
+// window that is not a splash screen, and the program's peak memory and private memory once that
+// window has had time to draw itself (VmHWM and RssAnon, in KiB); then ends the program.
 //   launch_until_mapped PROGRAM [ARGUMENTS...]
 // It waits on the server's map notifications rather than polling, so that it takes no processor
 // time from the program it measures. Without a window manager, top-level windows are children of
@@ -27,7 +27,8 @@ double Milliseconds() {
 }
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+  const auto cookie =
+      xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
   std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
       xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
   return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
@@ -42,13 +43,22 @@ uint32_t Property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t 
   return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
 }
 
-long PeakKiB(pid_t pid) {
+struct Memory {
+  long peakKiB = -1;     // VmHWM
+  long privateKiB = -1;  // RssAnon: anonymous pages, not shared with any other process
+};
+
+Memory MemoryOf(pid_t pid) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
   std::string line;
+  Memory memory;
   while (std::getline(status, line)) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+    if (line.rfind("VmHWM:", 0) == 0) memory.peakKiB = std::strtol(line.c_str() + 6, nullptr, 10);
+    if (line.rfind("RssAnon:", 0) == 0) {
+      memory.privateKiB = std::strtol(line.c_str() + 8, nullptr, 10);
+    }
   }
-  return -1;
+  return memory;
 }
 
 }  // namespace
@@ -81,8 +91,8 @@ int main(int argc, char** argv) {
 
   double mapped = -1;
   while (mapped < 0) {
-    std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(
-        xcb_wait_for_event(connection), &std::free);
+    std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(xcb_wait_for_event(connection),
+                                                                     &std::free);
     if (!event) break;
     if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY) continue;
     const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
@@ -99,10 +109,10 @@ int main(int argc, char** argv) {
   }
   // The window draws itself after it is mapped; the peak is read once that is done.
   usleep(400 * 1000);
-  const long peak = PeakKiB(pid);
+  const Memory memory = MemoryOf(pid);
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);
   xcb_disconnect(connection);
-  std::printf("%.1f %ld\n", mapped, peak);
+  std::printf("%.1f %ld %ld\n", mapped, memory.peakKiB, memory.privateKiB);
   return 0;
 }
