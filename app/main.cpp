@@ -10,6 +10,7 @@
 #include "app/shell/start/display_check.h"
 #include "app/shell/start/session_bus.h"
 #include "app/shell/start/start_program.h"
+#include "app/shell/start/startup_heap.h"
 #include "app/shell/start/startup_trace.h"
 #include "app/shell/start/startup_warmup.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   table::NameAbsentSessionBus();
+  table::PrepareStartupHeap();
   const table::StartupWarmup warmup;
   // The menus stay in the window, as the program has always shown them; asking the desktop for
   // a global menu bar would start a session bus at every start.
