@@ -365,13 +365,14 @@ TEST(BuiltinRecordsTest, FileBytesCarryTheCodePageAndBlankPadding) {
     return std::vector<std::uint8_t>(start, start + width);
   };
 
-  std::vector<std::uint8_t> hydrogen = {0xC2, 0xEE, 0xE4, 0xEE, 0xF0, 0xEE, 0xE4};  // Водород
-  hydrogen.resize(20, ' ');
-  EXPECT_EQ(field(1, 17, 20), hydrogen);
-
-  std::vector<std::uint8_t> dash = {0x20, 0x97};  // a blank and the em dash
-  dash.resize(20, ' ');
-  EXPECT_EQ(field(NumberOf("Pm"), 152, 20), dash);
+  auto blankPadded = [](std::initializer_list<std::uint8_t> text) {
+    std::vector<std::uint8_t> padded(20, ' ');
+    std::copy(text.begin(), text.end(), padded.begin());
+    return padded;
+  };
+  EXPECT_EQ(field(1, 17, 20), blankPadded({0xC2, 0xEE, 0xE4, 0xEE, 0xF0, 0xEE, 0xE4}));  // Водород
+  // A blank and the em dash.
+  EXPECT_EQ(field(NumberOf("Pm"), 152, 20), blankPadded({0x20, 0x97}));
 
   const std::vector<std::uint8_t> zeros(50, 0);
   for (int n = 1; n <= kElementCount; ++n) EXPECT_EQ(field(n, 102, 50), zeros) << n;
