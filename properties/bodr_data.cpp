@@ -164,4 +164,11 @@ BodrElements ReadBodrElements(const std::string& elementsXml, const std::string&
   return elements;
 }
 
+std::string DecimalComma(const std::string& number) {
+  std::string out = number;
+  for (char& c : out)
+    if (c == '.') c = ',';
+  return out;
+}
+
 }  // namespace periodic

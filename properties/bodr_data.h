@@ -57,4 +57,8 @@ BodrElements ReadBodrElements(const std::string& elementsXml, const std::string&
 // The same from the texts of the two files.
 BodrElements ParseBodrElements(const std::string& elementsText, const std::string& isotopesText);
 
+// A number as the data writes it ("1808", "0.151") with a decimal comma, as Russian readers
+// expect it.
+std::string DecimalComma(const std::string& number);
+
 }  // namespace periodic

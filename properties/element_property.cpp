@@ -1,5 +1,8 @@
 #include "properties/element_property.h"
 
+#include <array>
+#include <cstddef>
+
 #include "properties/element_property_table.h"
 
 namespace periodic {
@@ -15,7 +18,9 @@ bool KnownSinceAntiquity(int n) {
   return year.known() && year.value == 0;
 }
 
-PropertyRange RangeOf(ElementProperty property) {
+namespace {
+
+PropertyRange FindRange(ElementProperty property) {
   bool any = false;
   PropertyRange range;
   for (int n = 1; n <= 110; ++n) {
@@ -33,6 +38,22 @@ PropertyRange RangeOf(ElementProperty property) {
     any = true;
   }
   return range;
+}
+
+}  // namespace
+
+PropertyRange RangeOf(ElementProperty property) {
+  // Every cell painted asks for its property's range; the table is constant, so each range is
+  // found once.
+  static const auto kRanges = [] {
+    std::array<PropertyRange, kElementPropertyCount> ranges{};
+    for (int p = 0; p < kElementPropertyCount; ++p)
+      ranges[static_cast<std::size_t>(p)] = FindRange(static_cast<ElementProperty>(p));
+    return ranges;
+  }();
+  const int p = static_cast<int>(property);
+  return p >= 0 && p < kElementPropertyCount ? kRanges[static_cast<std::size_t>(p)]
+                                             : PropertyRange{};
 }
 
 std::string_view PropertyName(ElementProperty property) {

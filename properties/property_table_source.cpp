@@ -49,12 +49,6 @@ std::string ShortDecimal(double value) {
   return text;
 }
 
-std::string WithDecimalComma(std::string text) {
-  for (char& c : text)
-    if (c == '.') c = ',';
-  return text;
-}
-
 // A C++ string literal of UTF-8 text that holds no quote or backslash.
 std::string Literal(const std::string& text) {
   return "\"" + text + "\"";
@@ -75,9 +69,9 @@ std::optional<ReadValue> ReadPropertyValue(const BodrElement& element, ElementPr
   if (property == ElementProperty::CovalentRadius) {
     if (*number <= 0) return std::nullopt;
     const double picometres = std::round(*number * 100 * 100) / 100;
-    return ReadValue{picometres, WithDecimalComma(ShortDecimal(picometres))};
+    return ReadValue{picometres, DecimalComma(ShortDecimal(picometres))};
   }
-  return ReadValue{*number, WithDecimalComma(FieldOf(element, property))};
+  return ReadValue{*number, DecimalComma(FieldOf(element, property))};
 }
 
 std::string ElementPropertyTableSource(const BodrElements& elements) {

@@ -138,10 +138,14 @@ std::string PropertyViewFact(const PropertyView& view, int n) {
   if (view.kind == PropertyViewKind::StatesOfMatter)
     return "Агрегатное состояние при " + std::to_string(view.temperature) +
            " K: " + StateName(StateAt(n, view.temperature)) + "\n" +
-           ValueFact("Температура плавления", ElementProperty::MeltingPoint, n) + "\n" +
-           ValueFact("Температура кипения", ElementProperty::BoilingPoint, n);
+           ValueFact(PropertyViewName(PropertyViewKind::MeltingPoint),
+                     ElementProperty::MeltingPoint, n) +
+           "\n" +
+           ValueFact(PropertyViewName(PropertyViewKind::BoilingPoint),
+                     ElementProperty::BoilingPoint, n);
   if (view.kind == PropertyViewKind::DiscoveryTimeline)
-    return ValueFact("Год открытия", ElementProperty::DiscoveryYear, n);
+    return ValueFact(PropertyViewName(PropertyViewKind::DiscoveryYear),
+                     ElementProperty::DiscoveryYear, n);
   return {};
 }
 

@@ -9,6 +9,7 @@
 #include "help/generator/element_place.h"
 #include "help/generator/element_text.h"
 #include "help/generator/element_values.h"
+#include "properties/bodr_data.h"
 #include "table/table_drawing.h"
 
 namespace periodic {

@@ -5,13 +5,6 @@
 
 namespace periodic {
 
-std::string DecimalComma(const std::string& number) {
-  std::string out = number;
-  for (char& c : out)
-    if (c == '.') c = ',';
-  return out;
-}
-
 namespace {
 
 // Walks a formula term by term: calls term(sublevel, count) for 3d^"6".

@@ -8,10 +8,6 @@
 
 namespace periodic {
 
-// A number as written in a data file ("1808", "0.151") with a decimal comma, as Russian
-// readers expect it.
-std::string DecimalComma(const std::string& number);
-
 // An electron formula in the record's notation (3d^"6"4s^"2") with raised counts in HTML.
 std::string FormulaHtml(const std::string& formula);
 

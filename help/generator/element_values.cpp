@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "help/generator/element_text.h"
+#include "properties/bodr_data.h"
 
 namespace periodic {
 namespace {

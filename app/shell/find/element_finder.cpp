@@ -9,28 +9,21 @@
 #include <QStyle>
 #include <QToolBar>
 #include <algorithm>
-#include <cmath>
 
 #include "app/shell/icons/desktop_icon.h"
 #include "data/data_error.h"
 #include "search/element_search.h"
+#include "table/color_map.h"
 
 namespace table {
 namespace {
 
-// WCAG's relative luminance of a colour and the contrast ratio of two.
-double Luminance(const QColor& color) {
-  const auto linear = [](double c) {
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  const QColor rgb = color.toRgb();
-  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
-}
-
 double Contrast(const QColor& a, const QColor& b) {
-  const double la = Luminance(a);
-  const double lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+  const auto color = [](const QColor& c) {
+    const QColor rgb = c.toRgb();
+    return periodic::RgbColor(rgb.red(), rgb.green(), rgb.blue());
+  };
+  return periodic::ContrastRatio(color(a), color(b));
 }
 
 // The colour halfway from the text to its background, moved back towards the text until it
@@ -41,9 +34,11 @@ QColor ReadableMutedColor(const QColor& text, const QColor& background) {
   const QColor b = background.toRgb();
   for (int share = 50; share > 0; share -= 5) {
     const auto mix = [share](double from, double to) { return from + (to - from) * share / 100.0; };
-    const QColor muted = QColor::fromRgbF(static_cast<float>(mix(t.redF(), b.redF())),
-                                          static_cast<float>(mix(t.greenF(), b.greenF())),
-                                          static_cast<float>(mix(t.blueF(), b.blueF())));
+    // Checked as it is drawn, eight bits a channel.
+    const QColor muted(QColor::fromRgbF(static_cast<float>(mix(t.redF(), b.redF())),
+                                        static_cast<float>(mix(t.greenF(), b.greenF())),
+                                        static_cast<float>(mix(t.blueF(), b.blueF())))
+                           .rgb());
     if (Contrast(muted, background) >= kReadable) return muted;
   }
   return t;

@@ -13,17 +13,13 @@
 namespace table {
 namespace {
 
-QString Cause(int code) {
-  return RussianCause(code);
-}
-
 QString Shown(const QString& path) {
   return QDir::toNativeSeparators(QDir::cleanPath(path));
 }
 
 QString CannotOpen(const QString& path, int code) {
   return QString("Не удалось открыть файл данных элементов \"%1\": %2.")
-      .arg(Shown(path), Cause(code));
+      .arg(Shown(path), RussianCause(code));
 }
 
 }  // namespace
@@ -78,7 +74,7 @@ void frmTableViewer::openDataFile() {
       m_dataFile.Open(file.toStdString());
     } catch (const periodic::DataError& e) {
       failures << QString("файл \"%1\" создать нельзя: %2")
-                      .arg(Shown(file), Cause(made.failed() ? made.number : e.code()));
+                      .arg(Shown(file), RussianCause(made.failed() ? made.number : e.code()));
       continue;
     }
     // A program folder without the file, as a read-only installation may be, is said once:
@@ -115,7 +111,7 @@ void frmTableViewer::tableDrawn(const vexel::Error& error) {
                                              : m_halden->ElementsDataFile();
     if (!text.isEmpty()) text += " ";
     text += QString("Таблицу не удалось нарисовать по файлу данных элементов \"%1\": %2.")
-                .arg(Shown(file), Cause(error.number));
+                .arg(Shown(file), RussianCause(error.number));
   }
   if (text.isEmpty() || m_dataProblemReported) return;
   m_dataProblemReported = true;
